@@ -1,0 +1,145 @@
+#include "verlauf.h"
+
+#include <QDebug>
+#include <QTextStream>
+
+#include <iterator>
+
+Verlauf::Verlauf()
+{
+    eintraege_.emplace(Zeitpunkt(0, 0, 0), 0);
+}
+
+void Verlauf::eintragen(const Zeitpunkt &t, int einschaetzung)
+{
+    eintraege_.emplace(t, einschaetzung);
+}
+
+void Verlauf::entfernen(const Zeitpunkt &t)
+{
+    eintraege_.erase(t);
+}
+
+Zeitpunkt Verlauf::letzterZeitpunkt() const
+{
+    if (eintraege_.empty())
+        return Zeitpunkt();
+    return eintraege_.rbegin()->first;
+}
+
+EintragInfo Verlauf::eintragInfo(const Zeitpunkt &t) const
+{
+    EintragInfo info;
+    const auto gefunden = eintraege_.find(t);
+    if (gefunden != eintraege_.end())
+        info.einschaetzung = gefunden->second;
+
+    // Without a match the last entry stands in for the one before.
+    auto davor = eintraege_.end();
+    if (gefunden == eintraege_.end()) {
+        if (!eintraege_.empty())
+            davor = std::prev(eintraege_.end());
+    } else if (gefunden != eintraege_.begin()) {
+        davor = std::prev(gefunden);
+    }
+    if (davor != eintraege_.end())
+        info.vorherigeEinschaetzung = davor->second;
+
+    if (info.einschaetzung != -1 && info.vorherigeEinschaetzung != -1)
+        info.dauer = (gefunden->first - davor->first).inSekunden();
+    return info;
+}
+
+int Verlauf::size() const
+{
+    return int(eintraege_.size());
+}
+
+void Verlauf::clear()
+{
+    eintraege_.clear();
+}
+
+namespace {
+
+QChar zeichenLesen(QTextStream &stream)
+{
+    QChar c;
+    stream >> c;
+    return c;
+}
+
+QString wortLesen(QTextStream &stream)
+{
+    QString w;
+    stream >> w;
+    return w;
+}
+
+const QChar tab = QLatin1Char('\t');
+const QChar lf = QLatin1Char('\n');
+
+} // namespace
+
+bool Verlauf::einlesen(QTextStream &stream)
+{
+    clear();
+    // The stream reads ahead, so only the stream itself knows what is left unread.
+    while (!stream.atEnd()) {
+        Zeitpunkt t;
+        if (!t.einlesen(stream)) {
+            qDebug("Fehler beim Einlesen des Zeitpunktes");
+            return false;
+        }
+        const QChar nachZeit = zeichenLesen(stream);
+        if (nachZeit == lf)
+            continue;
+        if (nachZeit != tab) {
+            qDebug("Quatsch beim Einlesen");
+            return false;
+        }
+        bool ok = false;
+        const int einschaetzung = wortLesen(stream).toInt(&ok, 10);
+        if (!ok) {
+            qDebug("Fehler beim Umwandeln der Einschaetzung");
+            return false;
+        }
+        eintragen(t, einschaetzung);
+
+        // Fields 3 to 6 with their separators, then fields 7 to 9 if the line goes on.
+        QChar letztes;
+        for (int i = 0; i < 4; ++i) {
+            zeichenLesen(stream);
+            wortLesen(stream);
+        }
+        letztes = zeichenLesen(stream);
+        if (letztes != lf) {
+            for (int i = 0; i < 3; ++i) {
+                wortLesen(stream);
+                letztes = zeichenLesen(stream);
+            }
+        }
+        if (letztes != lf) {
+            qDebug("Rest der Zeile war nicht OK");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Verlauf::ausgeben(QTextStream &stream, const QString &namensteil1,
+                       const QString &namensteil2) const
+{
+    Zeitpunkt vorher;
+    int vorherigeEinschaetzung = 0;
+    for (const auto &[t, einschaetzung] : eintraege_) {
+        const double dauer = (t - vorher).inSekunden();
+        const Zeitpunkt::Anzeige a = t.anzeige();
+        stream << t.toString() << tab << einschaetzung << tab << vorherigeEinschaetzung << tab
+               << QString::asprintf("%g", dauer) << tab << namensteil1 << tab << namensteil2
+               << tab << a.minuten << tab << a.sekunden << tab << a.millisekunden << lf;
+        vorher = t;
+        vorherigeEinschaetzung = einschaetzung;
+    }
+    return true;
+}

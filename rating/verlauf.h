@@ -1,0 +1,42 @@
+#ifndef VERLAUF_H
+#define VERLAUF_H
+
+#include "eintraginfo.h"
+#include "zeitpunkt.h"
+
+#include <QString>
+
+#include <map>
+
+class QTextStream;
+
+// The rating history of one session: time point -> category, unique time points,
+// ascending time. A new history holds the start entry 00:00.000 with category 0.
+class Verlauf
+{
+public:
+    using Eintraege = std::map<Zeitpunkt, int>;
+
+    Verlauf();
+
+    // Ignored when an entry with an equal time point exists.
+    void eintragen(const Zeitpunkt &t, int einschaetzung);
+    void entfernen(const Zeitpunkt &t);
+    // 00:00.000 for an empty history.
+    Zeitpunkt letzterZeitpunkt() const;
+    EintragInfo eintragInfo(const Zeitpunkt &t) const;
+    int size() const;
+    void clear();
+
+    // Replaces the content by the lines of a history file; false at the first
+    // rejected line, whose predecessors stay.
+    bool einlesen(QTextStream &stream);
+    bool ausgeben(QTextStream &stream, const QString &namensteil1, const QString &namensteil2) const;
+
+    const Eintraege &eintraege() const { return eintraege_; }
+
+private:
+    Eintraege eintraege_;
+};
+
+#endif

@@ -1,0 +1,104 @@
+#include "zeitpunkt.h"
+
+#include "formatierung.h"
+
+#include <QTextStream>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Truncation toward zero that cannot overflow: values beyond the int range never come
+// from the counter, but a hand-edited file or a computed value must not cause UB.
+int ganzzahlig(double x)
+{
+    if (!(x > double(INT_MIN)))
+        return INT_MIN;
+    if (!(x < double(INT_MAX)))
+        return INT_MAX;
+    return int(x);
+}
+
+} // namespace
+
+Zeitpunkt::Zeitpunkt() : minuten(0), sekunden(0.0) {}
+
+Zeitpunkt::Zeitpunkt(int minuten, double sekunden, int millisekunden)
+{
+    const double d = (millisekunden * 0.001 + minuten * 60.0) + sekunden;
+    this->minuten = ganzzahlig(d / 60);
+    this->sekunden = std::fmod(std::trunc(d), 60.0) + nachkommaAnteil(d);
+}
+
+double Zeitpunkt::inSekunden() const
+{
+    return minuten * 60.0 + sekunden;
+}
+
+double Zeitpunkt::sekundenBis(const Zeitpunkt &b) const
+{
+    return b.inSekunden() - inSekunden();
+}
+
+bool Zeitpunkt::operator==(const Zeitpunkt &b) const
+{
+    return inSekunden() == b.inSekunden();
+}
+
+bool Zeitpunkt::operator<(const Zeitpunkt &b) const
+{
+    return inSekunden() < b.inSekunden();
+}
+
+Zeitpunkt Zeitpunkt::operator-(const Zeitpunkt &b) const
+{
+    return Zeitpunkt(0, inSekunden() - b.inSekunden(), 0);
+}
+
+Zeitpunkt::Anzeige Zeitpunkt::anzeige() const
+{
+    Anzeige a{minuten, ganzzahlig(sekunden), ganzzahlig(runden(nachkommaAnteil(sekunden) * 1000))};
+    if (a.millisekunden >= 1000) {
+        a.millisekunden -= 1000;
+        a.sekunden += sekunden < 0 ? -1 : 1;
+        if (a.sekunden == 60) {
+            a.sekunden = 0;
+            ++a.minuten;
+        }
+    }
+    return a;
+}
+
+QString Zeitpunkt::toString() const
+{
+    const Anzeige a = anzeige();
+    return zweistellig(a.minuten) + QLatin1Char(':') + zweistellig(a.sekunden) +
+           QLatin1Char('.') + dreistellig(a.millisekunden);
+}
+
+bool Zeitpunkt::einlesen(QTextStream &stream)
+{
+    QString wort;
+    stream >> wort;
+    const int doppelpunkt = wort.indexOf(QLatin1Char(':'));
+    if (doppelpunkt <= 0)
+        return false;
+
+    bool minutenOk = false;
+    bool sekundenOk = false;
+    const int m = wort.left(doppelpunkt).toInt(&minutenOk, 10);
+    double s = wort.mid(doppelpunkt + 1).toDouble(&sekundenOk);
+    if (!std::isfinite(s)) {
+        s = 0.0;
+        sekundenOk = false;
+    }
+
+    // A negative or out-of-range total would be silently distorted by the normalisation.
+    const double gesamt = m * 60.0 + s;
+    if (gesamt < 0 || gesamt / 60 >= double(INT_MAX))
+        return false;
+
+    *this = Zeitpunkt(m, s, 0);
+    return minutenOk && sekundenOk;
+}
