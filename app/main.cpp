@@ -1,10 +1,20 @@
+#include "morvantodialog.h"
+
 #include <QApplication>
-#include <QDialog>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QDialog fenster;
-    fenster.setWindowTitle(QStringLiteral("v1.76 Morvanto"));
-    return fenster.exec() >= 0 ? 0 : 1;
+
+    auto *fenster = new MorvantoDialog(nullptr, "Morvanto Hauptfenster", true,
+                                       MorvantoDialog::titelleistenFlags());
+    QFont schrift = fenster->font();
+    schrift.setFamilies({QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    QApplication::setFont(schrift);
+
+    fenster->exec();
+    // The destructor guards the session's unsaved ratings and needs the application.
+    delete fenster;
+    return 0;
 }

@@ -1,0 +1,92 @@
+#ifndef MORVANTODIALOG_H
+#define MORVANTODIALOG_H
+
+#include "morvantodialogbase.h"
+#include "zaehlwerkuhr.h"
+
+#include "verlauf.h"
+#include "zeitpunkt.h"
+
+#include <QTimer>
+
+#include <memory>
+
+class QKeyEvent;
+class SitzungsKonfigurationDialog;
+
+// The rating console: owns the session (history, counter, flags, configuration dialog)
+// and moves it through Unconfigured, Ready, Countdown, Running (with correction mode)
+// and Paused by switching widgets and writing the two information lines.
+class MorvantoDialog : public MorvantoDialogBase
+{
+    Q_OBJECT
+
+public:
+    explicit MorvantoDialog(QWidget *parent = nullptr, const char *name = nullptr,
+                            bool modal = false, Qt::WindowFlags fl = {});
+    ~MorvantoDialog() override;
+
+    // Counter position in seconds, and split into whole minutes and the seconds within
+    // the minute (with the milliseconds as fraction).
+    double zaehlwerkStand() const;
+    int standMinuten() const;
+    double standSekunden() const;
+
+    // Replaces the counter's time base; only while the counter stands.
+    void zaehlwerkUhrEinsetzen(std::unique_ptr<ZaehlwerkUhr> uhr);
+
+    const Verlauf &sitzungsVerlauf() const { return *verlauf; }
+    Zeitpunkt bewertetBisStand() const { return bewertetBis; }
+    bool istWeitergefuehrt() const { return weitergefuehrt; }
+    bool istPauseGedrueckt() const { return pauseGedrueckt; }
+    bool bereichsWarnungAngezeigt() const { return bereichsWarnung; }
+    SitzungsKonfigurationDialog *konfiguration() const { return konfigDialog; }
+
+    // Title bar with window menu and close control, no minimise or maximise button.
+    static Qt::WindowFlags titelleistenFlags();
+
+public slots:
+    void openKonfigDialog();
+
+private slots:
+    void RatingBeginnOderPause(bool on);
+    void aktualisiereZeitanzeige();
+    void SpeichereRatingButton(int id);
+    void RatingEnde();
+    void KorrigierenSchalter(bool on);
+    void SliderCheckFaerbung();
+    void CountdownStart(bool on);
+    void Countdown();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    void verbindungenHerstellen();
+    void sitzungZuruecksetzen();
+    void sitzungsSteuerungFreigeben(bool frei);
+    Zeitpunkt zaehlwerkZeitpunkt() const;
+    void korrigiereLetzteEinschaetzung(int id);
+    void zaehleTastendruck(const Zeitpunkt &t);
+    void bereichsWarnungZeigen(bool zeigen);
+    void zaehlwerkStarten();
+    void zaehlwerkAnhalten();
+    void countdownBeenden();
+
+    SitzungsKonfigurationDialog *konfigDialog;
+    std::unique_ptr<ZaehlwerkUhr> zaehlwerkUhr;
+    bool weitergefuehrt = false;
+    bool pauseGedrueckt = false;
+    Zeitpunkt bewertetBis;
+    std::unique_ptr<Verlauf> verlauf;
+    QTimer sekundenTimer;
+    QTimer countdownTimer;
+    int startSekunden = 0;
+    int startMinuten = 0;
+    int korrekturEinschaetzung = 0;
+    // Qt palettes read back from a widget never compare equal to the one set, so the
+    // controller remembers whether the range warning is shown.
+    bool bereichsWarnung = false;
+};
+
+#endif
