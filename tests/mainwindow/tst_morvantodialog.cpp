@@ -1,0 +1,547 @@
+#include "morvantodialog.h"
+
+#include "sitzungskonfigurationdialog.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Time base driven by the test: elapsed() is whatever the test set.
+class TestUhr : public ZaehlwerkUhr
+{
+public:
+    void restart() override { ms = 0; }
+    qint64 elapsed() const override { return ms; }
+    qint64 ms = 0;
+};
+
+const QString textLaeuft =
+    QStringLiteral("Abschalten des Run-Buttons PAUSIERT das Zählwerk (nur benutzen wenn NICHT die "
+                   "Inter-Rater-Übereinstimmung gemessen werden muss!)");
+const QString textLaeuft2 =
+    QStringLiteral("Das Zählwerk läuft. Am Ende jeder Sinneinheit eine der 7 Tasten drücken.");
+const QString textBereit = QStringLiteral("OK. Es kann losgehen...");
+const QString textPause = QStringLiteral("Zählwerk angehalten (PAUSE)");
+const QString textCountdown =
+    QStringLiteral("Wichtig ist eine SEHR genaue Synchronisierung mit dem Videocounter! "
+                   "Bitte im Zweifel mehrmals versuchen...");
+const QString textWarnung =
+    QStringLiteral("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte nicht nochmal "
+                   "einschätzen, das führt garantiert zu Chaos...");
+
+bool istRot(QWidget *w, QPalette::ColorRole rolle = QPalette::Window)
+{
+    return w->palette().color(rolle) == QColor(255, 70, 70);
+}
+
+// Calls f with the next modal dialog as soon as it is open.
+void beiModalemDialog(std::function<void(QWidget *)> f)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, f] {
+        QWidget *m = QApplication::activeModalWidget();
+        if (!m || !qobject_cast<SitzungsKonfigurationDialog *>(m))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        f(m);
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestMorvantoDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MorvantoDialog> d;
+    TestUhr *uhr = nullptr;
+
+    void taste(Qt::Key k)
+    {
+        QWidget *ziel = QApplication::focusWidget();
+        QTest::keyClick(ziel ? ziel : d.get(), k);
+    }
+    // A shortcut toggles its button only when its 100 ms click animation ends.
+    void umschalten(Qt::Key k, QAbstractButton *knopf)
+    {
+        const bool vorher = knopf->isChecked();
+        taste(k);
+        QTRY_VERIFY(knopf->isChecked() != vorher);
+    }
+    void konfigurieren(const QString &klient, const QString &rater, bool mitOk = true);
+    void bereit(int minuten = 0, int sekunden = 0);
+    void starten(int minuten = 0, int sekunden = 0);
+    QString freigaben() const;
+    QString zeitpunkte() const;
+    void aufrufen(const char *slot) { QVERIFY(QMetaObject::invokeMethod(d.get(), slot)); }
+
+private slots:
+    void init();
+    void cleanup();
+
+    void anfangszustand();
+    void zustandstabelle();
+    void konfigurationMitAbbrechenUndUnvollstaendig();
+    void escapeSchliesstNicht();
+    void tastenErreichenKategorien();
+    void eineEinheitEinDruck();
+    void zaehlwerkArithmetik();
+    void anzeigeBleibtBei70Minuten();
+    void bereichsPruefung();
+    void countdownAblauf();
+    void countdownTaktetHalbeSekunden();
+    void normalerTastendruck();
+    void zweiDrueckeEinZeitpunkt();
+    void korrekturDerLetztenEinschaetzung();
+    void korrekturOhneEinschaetzung();
+    void pauseBeendetKorrektur();
+    void pauseGedruecktNurMitRating();
+    void korrekturTrifftSpaetestenEintrag();
+};
+
+void TestMorvantoDialog::init()
+{
+    d = std::make_unique<MorvantoDialog>(nullptr, "Morvanto Hauptfenster", true,
+                                         MorvantoDialog::titelleistenFlags());
+    auto testUhr = std::make_unique<TestUhr>();
+    uhr = testUhr.get();
+    d->zaehlwerkUhrEinsetzen(std::move(testUhr));
+    d->show();
+    QVERIFY(QTest::qWaitForWindowActive(d.get()));
+}
+
+void TestMorvantoDialog::cleanup()
+{
+    d.reset();
+}
+
+void TestMorvantoDialog::konfigurieren(const QString &klient, const QString &rater, bool mitOk)
+{
+    beiModalemDialog([=](QWidget *m) {
+        auto *k = static_cast<SitzungsKonfigurationDialog *>(m);
+        k->LineEditRater->setText(rater);
+        k->LineEditKlient->setText(klient);
+        QTest::mouseClick(k->PushButtonFertig, Qt::LeftButton);
+        // A disabled OK cannot close the dialog; Cancel then leaves it unconfigured.
+        const bool okMoeglich = mitOk && k->buttonOk->isEnabled();
+        QTest::mouseClick(okMoeglich ? k->buttonOk : k->buttonCancel, Qt::LeftButton);
+    });
+    QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
+    QVERIFY(!d->konfiguration()->isVisible());
+    // The offscreen platform has no window manager to hand activation back.
+    d->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d.get()));
+}
+
+void TestMorvantoDialog::bereit(int minuten, int sekunden)
+{
+    konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"));
+    d->SldMins->setValue(minuten);
+    d->SldSecs->setValue(sekunden);
+}
+
+void TestMorvantoDialog::starten(int minuten, int sekunden)
+{
+    bereit(minuten, sekunden);
+    QTest::mouseClick(d->BtRun, Qt::LeftButton);
+    QVERIFY(d->BtRun->isChecked());
+}
+
+// Enabled state as the rater meets it: configuration, run, end, countdown, rating block,
+// counter frame, sliders, whole window; "+" usable, "-" not.
+QString TestMorvantoDialog::freigaben() const
+{
+    QString s;
+    for (QWidget *w :
+         {static_cast<QWidget *>(d->BtKonfiguration), static_cast<QWidget *>(d->BtRun),
+          static_cast<QWidget *>(d->BtSave), static_cast<QWidget *>(d->PushButtonCountdown),
+          static_cast<QWidget *>(d->BtGrpRating), static_cast<QWidget *>(d->FrmCounter),
+          static_cast<QWidget *>(d->SldMins), static_cast<QWidget *>(d.get())})
+        s += w->isEnabled() ? QLatin1Char('+') : QLatin1Char('-');
+    if (d->SldMins->isEnabled() != d->SldSecs->isEnabled())
+        s[6] = QLatin1Char('?');
+    return s;
+}
+
+QString TestMorvantoDialog::zeitpunkte() const
+{
+    QStringList s;
+    for (const auto &[t, kategorie] : d->sitzungsVerlauf().eintraege())
+        s << t.toString() + QLatin1Char('=') + QString::number(kategorie);
+    return s.join(QLatin1Char(' '));
+}
+
+void TestMorvantoDialog::anfangszustand()
+{
+    QCOMPARE(d->windowTitle(), QStringLiteral("v1.76 Morvanto"));
+    QCOMPARE(d->objectName(), QStringLiteral("Morvanto Hauptfenster"));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
+    QCOMPARE(d->BtTherapeut_NLF->text(), QStringLiteral("nicht\nLös.Sprache (6)"));
+    QCOMPARE(d->BtKlient_NLF->text(), QStringLiteral("nicht\nLös.Sprache (3)"));
+    QCOMPARE(d->BtTherapeut_NLF->shortcut(), QKeySequence(Qt::Key_6));
+    QCOMPARE(d->BtKlient_NLF->shortcut(), QKeySequence(Qt::Key_3));
+    QCOMPARE(d->sitzungsVerlauf().size(), 1);
+    QCOMPARE(d->konfiguration()->objectName(), QStringLiteral("KonfigDialog"));
+    QCOMPARE(d->konfiguration()->parentWidget(), d.get());
+    QVERIFY(d->konfiguration()->isModal());
+    QCOMPARE(d->konfiguration()->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(d->konfiguration()->font().pointSize(), 8);
+    const Qt::WindowFlags ohne = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    QVERIFY(!(d->windowFlags() & ohne));
+    QVERIFY(!(d->konfiguration()->windowFlags() & ohne));
+    QVERIFY(d->windowFlags() & Qt::WindowSystemMenuHint);
+}
+
+void TestMorvantoDialog::zustandstabelle()
+{
+    QCOMPARE(freigaben(), QStringLiteral("+------+")); // Unconfigured: only the configuration
+    QCOMPARE(d->infoline1->text(), QStringLiteral("Bitte zunächst die Sitzung konfigurieren"));
+    QCOMPARE(d->infoline2->text(), QStringLiteral("Infoline 2"));
+
+    bereit();
+    QCOMPARE(freigaben(), QStringLiteral("++++-+++"));
+    QCOMPARE(d->infoline1->text(), textBereit);
+
+    umschalten(Qt::Key_R, d->BtRun);
+    QCOMPARE(freigaben(), QStringLiteral("-+--++-+"));
+    QCOMPARE(d->infoline1->text(), textLaeuft);
+    QCOMPARE(d->infoline2->text(), textLaeuft2);
+
+    umschalten(Qt::Key_0, d->BtKorrigieren);
+    QCOMPARE(freigaben(), QStringLiteral("-+--++-+"));
+    QCOMPARE(d->infoline1->text(), textLaeuft);
+    QCOMPARE(d->infoline2->text(), QStringLiteral("nix zu korrigieren..."));
+
+    umschalten(Qt::Key_R, d->BtRun);
+    QCOMPARE(freigaben(), QStringLiteral("++++-+++"));
+    QCOMPARE(d->infoline1->text(), textPause);
+    QCOMPARE(d->infoline2->text(), QString());
+
+    QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
+    QCOMPARE(freigaben().right(1), QStringLiteral("-"));
+    for (QWidget *w : {static_cast<QWidget *>(d->BtKonfiguration), static_cast<QWidget *>(d->BtRun),
+                       static_cast<QWidget *>(d->SldSecs)})
+        QVERIFY(!w->isEnabled());
+    QCOMPARE(d->infoline1->text(), textCountdown);
+}
+
+void TestMorvantoDialog::konfigurationMitAbbrechenUndUnvollstaendig()
+{
+    // Cancel after a complete entry counts like OK: the OK button's state decides.
+    konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), false);
+    QCOMPARE(freigaben(), QStringLiteral("++++-+++"));
+    QCOMPARE(d->infoline1->text(), textBereit);
+    QCOMPARE(d->konfiguration()->LineEditDatum->text(), QDate::currentDate().toString());
+
+    // Unconfigured again, even in the middle of a session; the history stays.
+    umschalten(Qt::Key_R, d->BtRun);
+    uhr->ms = 3000;
+    taste(Qt::Key_1);
+    umschalten(Qt::Key_R, d->BtRun);
+    konfigurieren(QString(), QStringLiteral("elmaro"));
+    QCOMPARE(freigaben(), QStringLiteral("+------+"));
+    QCOMPARE(d->infoline1->text(), QStringLiteral("Zuerst die Sitzung konfigurieren"));
+    QCOMPARE(d->sitzungsVerlauf().size(), 2);
+}
+
+void TestMorvantoDialog::escapeSchliesstNicht()
+{
+    bereit();
+    taste(Qt::Key_Escape);
+    QTest::keyClick(d.get(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    QVERIFY(d->isVisible());
+    // The window's close control still closes it.
+    QVERIFY(d->close());
+    QVERIFY(!d->isVisible());
+}
+
+void TestMorvantoDialog::tastenErreichenKategorien()
+{
+    starten();
+    const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
+                              Qt::Key_5, Qt::Key_6, Qt::Key_7};
+    for (int i = 0; i < 7; ++i) {
+        uhr->ms = 1000 * (i + 1);
+        taste(tasten[i]);
+    }
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:01.000=4 00:02.000=6 00:03.000=5 "
+                                          "00:04.000=1 00:05.000=3 00:06.000=2 00:07.000=7"));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("7"));
+}
+
+void TestMorvantoDialog::eineEinheitEinDruck()
+{
+    // A key held or hit twice within the click animation counts once.
+    starten();
+    uhr->ms = 1000;
+    taste(Qt::Key_1);
+    uhr->ms = 1010;
+    taste(Qt::Key_1);
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("1"));
+    QTest::qWait(150);
+    uhr->ms = 1200;
+    taste(Qt::Key_1);
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("2"));
+}
+
+void TestMorvantoDialog::zaehlwerkArithmetik()
+{
+    starten(12, 34);
+    QCOMPARE(d->zaehlwerkStand(), 754.0);
+    uhr->ms = 1000;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(d->LCDMins->intValue(), 12);
+    QCOMPARE(d->LCDSecs->intValue(), 35);
+    uhr->ms = 2000;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(d->LCDSecs->intValue(), 36);
+    uhr->ms = 2250;
+    QCOMPARE(d->standMinuten(), 12);
+    QCOMPARE(d->standSekunden(), 36.25);
+    taste(Qt::Key_4);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 12:36.250=1"));
+
+    // Truncated, not rounded: 999 ms after the refresh the display still shows 12:36.
+    uhr->ms = 2999;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(d->LCDSecs->intValue(), 36);
+
+    // A pause drops the fraction: the next start begins at the displayed second.
+    umschalten(Qt::Key_R, d->BtRun);
+    umschalten(Qt::Key_R, d->BtRun);
+    QCOMPARE(d->zaehlwerkStand(), 756.0);
+}
+
+void TestMorvantoDialog::anzeigeBleibtBei70Minuten()
+{
+    starten(70, 59);
+    uhr->ms = 1000;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(d->LCDMins->intValue(), 70);
+    QCOMPARE(d->LCDSecs->intValue(), 0);
+    uhr->ms = 61500;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(d->LCDMins->intValue(), 70);
+    QCOMPARE(d->LCDSecs->intValue(), 0);
+    taste(Qt::Key_7);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 72:00.500=7"));
+    umschalten(Qt::Key_R, d->BtRun);
+    umschalten(Qt::Key_R, d->BtRun);
+    QCOMPARE(d->zaehlwerkStand(), 70 * 60.0);
+}
+
+void TestMorvantoDialog::bereichsPruefung()
+{
+    // Nothing rated: no position warns.
+    bereit(12, 34);
+    d->SldMins->setValue(0);
+    QVERIFY(!d->bereichsWarnungAngezeigt());
+    QVERIFY(!istRot(d->LCDSecs));
+
+    d->SldMins->setValue(12);
+    d->SldSecs->setValue(33);
+    umschalten(Qt::Key_R, d->BtRun);
+    uhr->ms = 1000;
+    taste(Qt::Key_1); // 12:34.000
+    umschalten(Qt::Key_R, d->BtRun);
+    QCOMPARE(d->bewertetBisStand().toString(), QStringLiteral("12:34.000"));
+
+    d->SldSecs->setValue(34);
+    QVERIFY(d->bereichsWarnungAngezeigt());
+    QVERIFY(istRot(d->LCDSecs) && istRot(d->LCDMins));
+    QCOMPARE(d->infoline2->text(), textWarnung);
+    d->SldSecs->setValue(35);
+    QVERIFY(!d->bereichsWarnungAngezeigt());
+    QVERIFY(!istRot(d->LCDSecs) && !istRot(d->LCDMins));
+    QCOMPARE(d->LCDSecs->palette().color(QPalette::Window),
+             d->FrmCounter->palette().color(QPalette::Window));
+    QCOMPARE(d->infoline2->text(), QString());
+
+    // A fraction past the whole second: the whole second itself already lies in the rated
+    // stretch.
+    umschalten(Qt::Key_R, d->BtRun);
+    uhr->ms = 1567 - 1000;
+    taste(Qt::Key_2); // 12:35.567
+    umschalten(Qt::Key_R, d->BtRun);
+    d->SldSecs->setValue(36);
+    QVERIFY(!d->bereichsWarnungAngezeigt());
+    d->SldSecs->setValue(35);
+    QVERIFY(d->bereichsWarnungAngezeigt());
+    d->SldMins->setValue(0);
+    QVERIFY(d->bereichsWarnungAngezeigt());
+    QCOMPARE(d->infoline2->text(), textWarnung);
+}
+
+void TestMorvantoDialog::countdownAblauf()
+{
+    bereit(5, 0);
+    QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
+    QCOMPARE(d->BtRun->text(), QStringLiteral("10"));
+    QVERIFY(!d->isEnabled());
+    for (int rest = 9; rest >= 0; --rest) {
+        aufrufen("Countdown");
+        QCOMPARE(d->BtRun->text(), QString::number(rest));
+        QVERIFY(!d->BtRun->isChecked());
+    }
+    aufrufen("Countdown"); // the eleventh tick starts the counter
+    QVERIFY(d->isEnabled());
+    QVERIFY(d->BtRun->isChecked());
+    QCOMPARE(d->BtRun->text(), QStringLiteral("&Run"));
+    QVERIFY(!d->PushButtonCountdown->isChecked());
+    QVERIFY(!d->PushButtonCountdown->isEnabled());
+    QCOMPARE(d->infoline1->text(), textLaeuft);
+    QCOMPARE(d->zaehlwerkStand(), 300.0);
+    QCOMPARE(freigaben(), QStringLiteral("-+--++-+"));
+
+    // Later ticks would count again: the timer must have stopped. r still pauses.
+    umschalten(Qt::Key_R, d->BtRun);
+    QCOMPARE(d->infoline1->text(), textPause);
+}
+
+void TestMorvantoDialog::countdownTaktetHalbeSekunden()
+{
+    bereit();
+    QElapsedTimer dauer;
+    QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
+    dauer.start();
+    QTRY_COMPARE_WITH_TIMEOUT(d->BtRun->text(), QStringLiteral("9"), 3000);
+    QVERIFY2(dauer.elapsed() >= 450, qPrintable(QString::number(dauer.elapsed())));
+}
+
+void TestMorvantoDialog::normalerTastendruck()
+{
+    starten();
+    uhr->ms = 7250;
+    taste(Qt::Key_1);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:07.250=4"));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("1"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:07.250"));
+    uhr->ms = 10000;
+    QTest::mouseClick(d->PushButton12, Qt::LeftButton);
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("2"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:05.000"));
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:07.250=4 00:10.000=7"));
+}
+
+void TestMorvantoDialog::zweiDrueckeEinZeitpunkt()
+{
+    starten();
+    uhr->ms = 4000;
+    taste(Qt::Key_1);
+    taste(Qt::Key_4);
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("2"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:02.000"));
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:04.000=4"));
+}
+
+void TestMorvantoDialog::korrekturDerLetztenEinschaetzung()
+{
+    starten();
+    uhr->ms = 7250;
+    taste(Qt::Key_1);
+    umschalten(Qt::Key_0, d->BtKorrigieren);
+    QVERIFY(istRot(d->FrmKorrigieren) && istRot(d->infoline2));
+    QCOMPARE(d->BtKlient_LF->palette().color(QPalette::Button), QColor(255, 150, 150));
+    QCOMPARE(d->infoline2->text(), QStringLiteral("Bitte nun die letzte Entscheidung korrigieren"));
+
+    uhr->ms = 9000;
+    taste(Qt::Key_5);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:07.250=3"));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("1"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:07.250"));
+    QVERIFY(!istRot(d->FrmKorrigieren) && !istRot(d->infoline2));
+    QCOMPARE(d->BtKlient_LF->palette().color(QPalette::Button),
+             d->BtKlient_U->palette().color(QPalette::Button));
+    QTRY_VERIFY(!d->BtKorrigieren->isChecked());
+    QCOMPARE(d->infoline2->text(), QStringLiteral("Die letzte Einschaetzung wurde korrigiert."));
+
+    // As often as needed.
+    umschalten(Qt::Key_0, d->BtKorrigieren);
+    QCOMPARE(d->BtTherapeut_U->palette().color(QPalette::Button), QColor(255, 150, 150));
+    taste(Qt::Key_6);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:07.250=2"));
+}
+
+void TestMorvantoDialog::korrekturOhneEinschaetzung()
+{
+    starten();
+    umschalten(Qt::Key_0, d->BtKorrigieren);
+    QCOMPARE(d->infoline2->text(), QStringLiteral("nix zu korrigieren..."));
+    QVERIFY(istRot(d->FrmKorrigieren));
+    uhr->ms = 3000;
+    taste(Qt::Key_1);
+    QCOMPARE(d->infoline2->text(), QStringLiteral("Noch nix zu korrigieren."));
+    QCOMPARE(d->sitzungsVerlauf().size(), 1);
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
+    QTRY_VERIFY(!d->BtKorrigieren->isChecked());
+    QVERIFY(!istRot(d->FrmKorrigieren));
+}
+
+void TestMorvantoDialog::pauseBeendetKorrektur()
+{
+    starten();
+    uhr->ms = 2000;
+    taste(Qt::Key_3);
+    umschalten(Qt::Key_0, d->BtKorrigieren);
+    QVERIFY(istRot(d->infoline2));
+    umschalten(Qt::Key_R, d->BtRun);
+    QVERIFY(!d->BtKorrigieren->isChecked());
+    QVERIFY(!istRot(d->infoline2) && !istRot(d->FrmKorrigieren));
+    QCOMPARE(d->BtKlient_NLF->palette().color(QPalette::Button),
+             d->BtKlient_U->palette().color(QPalette::Button));
+    QCOMPARE(d->infoline1->text(), textPause);
+    QCOMPARE(d->infoline2->text(), QString());
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:02.000=5"));
+}
+
+void TestMorvantoDialog::pauseGedruecktNurMitRating()
+{
+    starten();
+    umschalten(Qt::Key_R, d->BtRun);
+    umschalten(Qt::Key_R, d->BtRun);
+    QVERIFY(!d->istPauseGedrueckt());
+    uhr->ms = 1500;
+    taste(Qt::Key_2);
+    umschalten(Qt::Key_R, d->BtRun);
+    QVERIFY(!d->istPauseGedrueckt());
+    QTest::ignoreMessage(QtDebugMsg, "pause gedrückt");
+    umschalten(Qt::Key_R, d->BtRun);
+    QVERIFY(d->istPauseGedrueckt());
+    QVERIFY(!d->istWeitergefuehrt());
+}
+
+void TestMorvantoDialog::korrekturTrifftSpaetestenEintrag()
+{
+    starten();
+    uhr->ms = 10000;
+    taste(Qt::Key_1);
+    uhr->ms = 20000;
+    taste(Qt::Key_4);
+    umschalten(Qt::Key_R, d->BtRun);
+    d->SldSecs->setValue(15);
+    QVERIFY(d->bereichsWarnungAngezeigt());
+    umschalten(Qt::Key_R, d->BtRun);
+    uhr->ms = 0;
+    taste(Qt::Key_2);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:10.000=4 00:15.000=6 00:20.000=1"));
+    umschalten(Qt::Key_0, d->BtKorrigieren);
+    QCOMPARE(d->BtTherapeut_LF->palette().color(QPalette::Button), QColor(255, 150, 150));
+    taste(Qt::Key_7);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:10.000=4 00:15.000=6 00:20.000=7"));
+}
+
+QTEST_MAIN(TestMorvantoDialog)
+#include "tst_morvantodialog.moc"
