@@ -87,6 +87,7 @@ private:
     void aufrufen(const char *slot) { QVERIFY(QMetaObject::invokeMethod(d.get(), slot)); }
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -108,7 +109,17 @@ private slots:
     void pauseBeendetKorrektur();
     void pauseGedruecktNurMitRating();
     void korrekturTrifftSpaetestenEintrag();
+    void bildschirmfotos();
 };
+
+void TestMorvantoDialog::initTestCase()
+{
+    // As the program entry does.
+    QFont schrift = QApplication::font();
+    schrift.setFamilies({QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    QApplication::setFont(schrift);
+}
 
 void TestMorvantoDialog::init()
 {
@@ -541,6 +552,39 @@ void TestMorvantoDialog::korrekturTrifftSpaetestenEintrag()
     QCOMPARE(d->BtTherapeut_LF->palette().color(QPalette::Button), QColor(255, 150, 150));
     taste(Qt::Key_7);
     QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:10.000=4 00:15.000=6 00:20.000=7"));
+}
+
+// With MORVANTO_BILDER set to a folder, saves the window in Ready, Running, Correction and
+// with the range warning, for a look at texts and colours.
+void TestMorvantoDialog::bildschirmfotos()
+{
+    const QString ordner = qEnvironmentVariable("MORVANTO_BILDER");
+    if (ordner.isEmpty())
+        QSKIP("MORVANTO_BILDER not set");
+    auto foto = [&](const char *name) {
+        QCoreApplication::processEvents();
+        QVERIFY(d->grab().save(ordner + QLatin1Char('/') + QLatin1String(name) + ".png"));
+    };
+    bereit(0, 0);
+    foto("bereit");
+    umschalten(Qt::Key_R, d->BtRun);
+    uhr->ms = 14250;
+    taste(Qt::Key_1);
+    uhr->ms = 21500;
+    taste(Qt::Key_6);
+    uhr->ms = 22000;
+    aufrufen("aktualisiereZeitanzeige");
+    foto("laeuft");
+    umschalten(Qt::Key_0, d->BtKorrigieren);
+    foto("korrektur");
+    taste(Qt::Key_5);
+    umschalten(Qt::Key_R, d->BtRun);
+    d->SldSecs->setValue(10);
+    foto("warnung");
+    QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
+    for (int i = 0; i < 4; ++i)
+        aufrufen("Countdown");
+    foto("countdown");
 }
 
 QTEST_MAIN(TestMorvantoDialog)
