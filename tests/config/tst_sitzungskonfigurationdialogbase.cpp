@@ -10,8 +10,6 @@ class TestSitzungsKonfigurationDialogBase : public QObject
 
 private slots:
     void nameUndFenster();
-    void mitgliederTragenIhreObjektnamen_data();
-    void mitgliederTragenIhreObjektnamen();
     void zustandNachAufbau();
     void radioknoepfeSchliessenSichAus();
     void enterOhneOkSchliesstNicht();
@@ -38,70 +36,6 @@ void TestSitzungsKonfigurationDialogBase::nameUndFenster()
     QVERIFY(mitName.isModal());
     QCOMPARE(mitName.parentWidget(), &eltern);
     QCOMPARE(mitName.windowFlags(), flags);
-}
-
-void TestSitzungsKonfigurationDialogBase::mitgliederTragenIhreObjektnamen_data()
-{
-    QTest::addColumn<QString>("name");
-    for (const char *name : {"TextLabel1",
-                             "LineEditRater",
-                             "TextLabelRater",
-                             "TextLabelUhrzeit",
-                             "LineEditKlient",
-                             "TextLabelDatum",
-                             "Layout1",
-                             "buttonOk",
-                             "buttonCancel",
-                             "MultiLineEdit1",
-                             "Frame3",
-                             "PushButtonFertig",
-                             "TextLabelInfoDatei",
-                             "TextLabelExistiertSatz",
-                             "LineEditInfodatei",
-                             "TextLabelExistiert",
-                             "TextLabelWeiterfuehren",
-                             "ButtonGroupWeiterfuehren",
-                             "nein",
-                             "ja",
-                             "TextLabelKlient",
-                             "LineEditUhrzeit",
-                             "LineEditDatum"})
-        QTest::newRow(name) << QString(name);
-}
-
-// The main window finds the widgets through the members; a member pointing at the wrong widget
-// would read the wrong field.
-void TestSitzungsKonfigurationDialogBase::mitgliederTragenIhreObjektnamen()
-{
-    QFETCH(QString, name);
-    SitzungsKonfigurationDialogBase form;
-    const QList<QWidget *> treffer = form.findChildren<QWidget *>(name);
-    QCOMPARE(treffer.size(), 1);
-    const QHash<QString, QWidget *> mitglieder = {
-        {"TextLabel1", form.TextLabel1},
-        {"LineEditRater", form.LineEditRater},
-        {"TextLabelRater", form.TextLabelRater},
-        {"TextLabelUhrzeit", form.TextLabelUhrzeit},
-        {"LineEditKlient", form.LineEditKlient},
-        {"TextLabelDatum", form.TextLabelDatum},
-        {"Layout1", form.Layout1},
-        {"buttonOk", form.buttonOk},
-        {"buttonCancel", form.buttonCancel},
-        {"MultiLineEdit1", form.MultiLineEdit1},
-        {"Frame3", form.Frame3},
-        {"PushButtonFertig", form.PushButtonFertig},
-        {"TextLabelInfoDatei", form.TextLabelInfoDatei},
-        {"TextLabelExistiertSatz", form.TextLabelExistiertSatz},
-        {"LineEditInfodatei", form.LineEditInfodatei},
-        {"TextLabelExistiert", form.TextLabelExistiert},
-        {"TextLabelWeiterfuehren", form.TextLabelWeiterfuehren},
-        {"ButtonGroupWeiterfuehren", form.ButtonGroupWeiterfuehren},
-        {"nein", form.nein},
-        {"ja", form.ja},
-        {"TextLabelKlient", form.TextLabelKlient},
-        {"LineEditUhrzeit", form.LineEditUhrzeit},
-        {"LineEditDatum", form.LineEditDatum}};
-    QCOMPARE(treffer.first(), mitglieder.value(name));
 }
 
 void TestSitzungsKonfigurationDialogBase::zustandNachAufbau()
