@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -168,6 +169,8 @@ void TestSitzungsKonfigurationDialog::nachgetragenerNameWirdWiederNormal()
     fertig(dialog);
     QVERIFY(istBlau(dialog.TextLabelKlient));
     QVERIFY(istBlau(dialog.TextLabelRater));
+    // the caption really shows on blue, not just carries a blue palette
+    QCOMPARE(dialog.grab(dialog.TextLabelKlient->geometry()).toImage().pixelColor(1, 1), blau);
 
     dialog.LineEditKlient->setText("a2501655");
     fertig(dialog);
