@@ -137,12 +137,21 @@ int DatenSpeichern::NochMalVersuchen(QString dateiName, QString verb, QString gr
 
 int DatenSpeichern::warnungZeigen(const QString &titel, const QString &text)
 {
-    // Abort is the box's only rejecting button, so it answers Escape.
-    const QMessageBox::StandardButton antwort = QMessageBox::warning(
-        this, titel, text, QMessageBox::Retry | QMessageBox::Abort, QMessageBox::Retry);
-    if (antwort == QMessageBox::Retry)
+    // What QMessageBox::warning builds, with Abort named as the escape button instead of
+    // left to the box's guess.
+    QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Retry | QMessageBox::Abort,
+                    this);
+    box.setDefaultButton(QMessageBox::Retry);
+    box.setEscapeButton(QMessageBox::Abort);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Retry:
         return 1;
-    return antwort == QMessageBox::Abort ? 0 : -1;
+    case QMessageBox::Abort:
+        return 0;
+    default:
+        return -1;
+    }
 }
 
 DatenSpeichern::Rueckfrage DatenSpeichern::rueckfrageSetzen(Rueckfrage rueckfrage)
