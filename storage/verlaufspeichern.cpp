@@ -12,6 +12,7 @@ VerlaufSpeichern::VerlaufSpeichern(QWidget *parent, const char *name, Qt::Window
 bool VerlaufSpeichern::DatenSpeicherStream(QTextStream &stream)
 {
     qDebug("overridden virtual");
+    Q_ASSERT(verlauf);
     const bool ok = verlauf->ausgeben(stream, latin1Tauglich(klient), latin1Tauglich(rater));
     qDebug("VerlaufSpeichern::DatenSpeicherStream erfolgreich? %d", int(ok));
     return ok;
@@ -20,6 +21,7 @@ bool VerlaufSpeichern::DatenSpeicherStream(QTextStream &stream)
 bool VerlaufSpeichern::DatenLeseStream(QTextStream &stream)
 {
     qDebug("overridden virtual");
+    Q_ASSERT(verlauf);
     const bool ok = verlauf->einlesen(stream);
     qDebug("VerlaufSpeichern::DatenLeseStream erfolgreich? %d", int(ok));
     return ok;
