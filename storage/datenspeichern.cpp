@@ -98,9 +98,9 @@ DatenSpeichern::Versuch DatenSpeichern::speicherVersuch(const QString &dateiName
     DatenSpeicherStream(stream);
     stream.flush();
 
-    // A short write on a full disk can leave both the file's error and commit() content,
-    // while only the stream noticed; so every report counts, and a failed attempt must
-    // never replace the old file.
+    // After a short write on a full disk the file may report no error and commit() may
+    // still succeed, while only the stream noticed. So every report counts, and a failed
+    // attempt is cancelled before commit() can replace the old file.
     const bool geschrieben =
         stream.status() == QTextStream::Ok && datei.error() == QFileDevice::NoError;
     if (!geschrieben)
