@@ -97,10 +97,10 @@ bool SitzungsKonfigurationDialog::infoDateiLesbar(const QString &kleinName)
     for (const QString &eintrag : eintraege) {
         if (eintrag.toLower() != kleinName)
             continue;
+        // An entry that cannot be opened (a directory, say) just means "noch nicht".
         QFile datei(eintrag);
         if (datei.open(QIODevice::ReadOnly))
             return true;
-        qDebug() << "Info-Datei nicht lesbar:" << eintrag << datei.errorString();
     }
     return false;
 }
