@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QColor>
 #include <QDate>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
