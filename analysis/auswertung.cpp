@@ -6,6 +6,7 @@
 #include "uebereinstimmungbericht.h"
 #include "uebergaenge.h"
 #include "verlaufleser.h"
+#include "versatzsuche.h"
 #include "zeitleiste.h"
 #include "zusammenfassungbericht.h"
 
@@ -121,7 +122,7 @@ int Auswertung::zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s)
     qint64 versatz = 0;
     if (s.size() == 2) {
         versatz = v.versatzAutomatisch
-                      ? Uebereinstimmung::besterVersatz(s[0], s[1], v.schritt, v.suchbereich)
+                      ? Versatzsuche(s[0], s[1], v.schritt).besterVersatz(v.suchbereich)
                       : v.versatz;
         s[1] = s[1].verschoben(versatz);
     }

@@ -23,10 +23,6 @@ public:
     const Zeitscheiben &zeit() const { return zeit_; }
     const Ereignisabgleich &ereignisse() const { return ereignisse_; }
 
-    // The shift on the slice grid within +-bereich with the highest time-based
-    // agreement; the smaller shift wins a tie, so 0 stays 0 when nothing is better.
-    static qint64 besterVersatz(const Sitzung &a, const Sitzung &b, qint64 schritt, qint64 bereich);
-
 private:
     Vergleichseinstellungen einstellungen_;
     Sitzung a_;

@@ -5,8 +5,9 @@
 #include "zeitpunkt.h"
 
 #include <QFile>
-#include <QHash>
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -16,7 +17,7 @@ const char tab = '\t';
 const char lf = '\n';
 const char cr = '\r';
 
-bool nurLeerraum(const QByteArray &zeile)
+bool nurLeerraum(QByteArrayView zeile)
 {
     for (const char c : zeile) {
         if (c != ' ' && c != tab)
@@ -25,7 +26,7 @@ bool nurLeerraum(const QByteArray &zeile)
     return true;
 }
 
-bool hatLeerraum(const QByteArray &feld)
+bool hatLeerraum(QByteArrayView feld)
 {
     for (const char c : feld) {
         if (c == ' ' || c == tab || c == cr || c == '\v' || c == '\f')
@@ -34,9 +35,9 @@ bool hatLeerraum(const QByteArray &feld)
     return false;
 }
 
-QString latin1(const QByteArray &b)
+QString latin1(QByteArrayView b)
 {
-    return QString::fromLatin1(b);
+    return QString::fromLatin1(b.data(), b.size());
 }
 
 } // namespace
@@ -62,8 +63,6 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
                             QStringLiteral("Datei ist leer (nicht einmal ein Starteintrag)"));
 
     Verlauf verlauf;
-    QHash<qint64, int> zeileVon; // time point -> line, to name both lines of a duplicate
-    zeileVon.insert(0, 0);
     int nummer = 0;
     qsizetype pos = 0;
     while (pos < inhalt.size()) {
@@ -73,7 +72,7 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
             return fehlschlagen(datei, nummer,
                                 QStringLiteral("letzte Zeile ohne Zeilenende (LF); die Datei "
                                                "ist wohl abgeschnitten"));
-        const QByteArray zeile = inhalt.mid(pos, ende - pos);
+        const QByteArrayView zeile(inhalt.constData() + pos, ende - pos);
         pos = ende + 1;
 
         Zeitpunkt t;
@@ -83,28 +82,47 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
             return fehlschlagen(datei, nummer, meldung_);
         if (!eintrag)
             continue;
-        const qint64 us = Sitzung::mikrosekunden(t);
-        const auto schon = zeileVon.constFind(us);
-        if (schon != zeileVon.constEnd()) {
-            if (us == 0 && kategorie == Null)
-                continue; // the start entry itself
+        if (Sitzung::mikrosekunden(t) == 0) {
+            if (kategorie == Null)
+                continue; // the start entry
             return fehlschlagen(datei, nummer,
-                                schon.value() == 0
-                                    ? QStringLiteral("bei 00:00.000 ist nur der Starteintrag "
-                                                     "(Kategorie 0) erlaubt")
-                                    : QStringLiteral("Zeitpunkt %1 steht schon in Zeile %2")
-                                          .arg(t.toString())
-                                          .arg(schon.value()));
+                                QStringLiteral("bei 00:00.000 ist nur der Starteintrag "
+                                               "(Kategorie 0) erlaubt"));
         }
-        zeileVon.insert(us, nummer);
+        const int vorher = verlauf.size();
         verlauf.eintragen(t, kategorie);
+        if (verlauf.size() == vorher)
+            return fehlschlagen(datei, nummer,
+                                QStringLiteral("Zeitpunkt %1 steht schon in Zeile %2")
+                                    .arg(t.toString())
+                                    .arg(ersteZeileMit(inhalt, t)));
     }
     sitzung_ = Sitzung(datei, verlauf);
     return true;
 }
 
-bool VerlaufLeser::zeilePruefen(const QByteArray &zeile, Zeitpunkt &t, int &kategorie,
-                                bool &eintrag)
+int VerlaufLeser::ersteZeileMit(const QByteArray &inhalt, const Zeitpunkt &gesucht)
+{
+    // Only on the error path: the usual read keeps no line numbers.
+    int nummer = 0;
+    for (qsizetype pos = 0; pos < inhalt.size();) {
+        ++nummer;
+        const qsizetype ende = inhalt.indexOf(lf, pos);
+        if (ende < 0)
+            break;
+        Zeitpunkt t;
+        int kategorie = 0;
+        bool eintrag = false;
+        if (zeilePruefen(QByteArrayView(inhalt.constData() + pos, ende - pos), t, kategorie,
+                         eintrag) &&
+            eintrag && t == gesucht)
+            return nummer;
+        pos = ende + 1;
+    }
+    return 0;
+}
+
+bool VerlaufLeser::zeilePruefen(QByteArrayView zeile, Zeitpunkt &t, int &kategorie, bool &eintrag)
 {
     eintrag = false;
     if (zeile.endsWith(cr)) {
@@ -115,25 +133,29 @@ bool VerlaufLeser::zeilePruefen(const QByteArray &zeile, Zeitpunkt &t, int &kate
     if (nurLeerraum(zeile))
         return true;
 
-    const QList<QByteArray> felder = zeile.split(tab);
-    for (int i = 0; i < felder.size(); ++i) {
-        if (hatLeerraum(felder[i])) {
-            meldung_ = QStringLiteral("Feld %1 enthält ein Leerzeichen; die Felder müssen "
-                                      "durch TAB getrennt sein")
-                           .arg(i + 1);
+    // Split by hand: a list of byte arrays per line costs more than all the rest.
+    constexpr int maxFelder = 10;
+    std::array<QByteArrayView, maxFelder> felder;
+    int anzahl = 0;
+    qsizetype beginn = 0;
+    for (qsizetype i = 0; i <= zeile.size(); ++i) {
+        if (i < zeile.size() && zeile[i] != tab)
+            continue;
+        if (anzahl < maxFelder)
+            felder[size_t(anzahl)] = zeile.sliced(beginn, i - beginn);
+        ++anzahl;
+        beginn = i + 1;
+    }
+    for (int i = 0; i < std::min(anzahl, maxFelder); ++i) {
+        if (!feldPruefen(felder[size_t(i)], i + 1))
             return false;
-        }
-        if (felder[i].isEmpty()) {
-            meldung_ = QStringLiteral("Feld %1 ist leer").arg(i + 1);
-            return false;
-        }
     }
     if (!zeitPruefen(felder[0], t))
         return false;
-    if (felder.size() == 1)
+    if (anzahl == 1)
         return true; // a bare time point: the console skips it as well
-    if (felder.size() != 9 && felder.size() != 6) {
-        meldung_ = QStringLiteral("%1 Felder statt 9 (oder 6)").arg(felder.size());
+    if (anzahl != 9 && anzahl != 6) {
+        meldung_ = QStringLiteral("%1 Felder statt 9 (oder 6)").arg(anzahl);
         return false;
     }
     if (!kategoriePruefen(felder[1], t, kategorie))
@@ -142,33 +164,45 @@ bool VerlaufLeser::zeilePruefen(const QByteArray &zeile, Zeitpunkt &t, int &kate
     return true;
 }
 
-bool VerlaufLeser::zeitPruefen(const QByteArray &feld, Zeitpunkt &t)
+bool VerlaufLeser::feldPruefen(QByteArrayView feld, int nummer)
+{
+    if (hatLeerraum(feld)) {
+        meldung_ = QStringLiteral("Feld %1 enthält ein Leerzeichen; die Felder müssen "
+                                  "durch TAB getrennt sein")
+                       .arg(nummer);
+        return false;
+    }
+    if (feld.isEmpty()) {
+        meldung_ = QStringLiteral("Feld %1 ist leer").arg(nummer);
+        return false;
+    }
+    return true;
+}
+
+bool VerlaufLeser::zeitPruefen(QByteArrayView feld, Zeitpunkt &t)
 {
     // The same rules as Zeitpunkt::einlesen, which needs a stream per word.
-    meldung_ = QStringLiteral("Zeitpunkt \"%1\" ist ungültig (erwartet Minuten:Sekunden, "
-                              "z. B. 01:10.003)")
-                   .arg(latin1(feld));
     const qsizetype doppelpunkt = feld.indexOf(':');
-    if (doppelpunkt <= 0)
-        return false;
     bool minutenOk = false;
     bool sekundenOk = false;
-    const int m = feld.left(doppelpunkt).toInt(&minutenOk, 10);
-    const double s = feld.mid(doppelpunkt + 1).toDouble(&sekundenOk);
-    if (!minutenOk || !sekundenOk || !std::isfinite(s))
-        return false;
+    const int m = doppelpunkt > 0 ? feld.first(doppelpunkt).toInt(&minutenOk, 10) : 0;
+    const double s = doppelpunkt > 0 ? feld.sliced(doppelpunkt + 1).toDouble(&sekundenOk) : 0;
     const double gesamt = m * 60.0 + s;
+    if (!minutenOk || !sekundenOk || !std::isfinite(s) || gesamt / 60 >= double(INT_MAX)) {
+        meldung_ = QStringLiteral("Zeitpunkt \"%1\" ist ungültig (erwartet Minuten:Sekunden, "
+                                  "z. B. 01:10.003)")
+                       .arg(latin1(feld));
+        return false;
+    }
     if (gesamt < 0) {
         meldung_ = QStringLiteral("negativer Zeitpunkt \"%1\"").arg(latin1(feld));
         return false;
     }
-    if (gesamt / 60 >= double(INT_MAX))
-        return false;
     t = Zeitpunkt(m, s, 0);
     return true;
 }
 
-bool VerlaufLeser::kategoriePruefen(const QByteArray &feld, const Zeitpunkt &t, int &kategorie)
+bool VerlaufLeser::kategoriePruefen(QByteArrayView feld, const Zeitpunkt &t, int &kategorie)
 {
     bool ok = false;
     kategorie = feld.toInt(&ok, 10);

@@ -4,6 +4,7 @@
 #include "sitzung.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 class Zeitpunkt;
@@ -23,9 +24,11 @@ public:
 private:
     // False with meldung_ set when the line is damaged; eintrag false for a line that
     // holds nothing to enter (empty, or a bare time point as the console allows).
-    bool zeilePruefen(const QByteArray &zeile, Zeitpunkt &t, int &kategorie, bool &eintrag);
-    bool zeitPruefen(const QByteArray &feld, Zeitpunkt &t);
-    bool kategoriePruefen(const QByteArray &feld, const Zeitpunkt &t, int &kategorie);
+    bool zeilePruefen(QByteArrayView zeile, Zeitpunkt &t, int &kategorie, bool &eintrag);
+    bool feldPruefen(QByteArrayView feld, int nummer);
+    bool zeitPruefen(QByteArrayView feld, Zeitpunkt &t);
+    bool kategoriePruefen(QByteArrayView feld, const Zeitpunkt &t, int &kategorie);
+    int ersteZeileMit(const QByteArray &inhalt, const Zeitpunkt &gesucht);
     bool fehlschlagen(const QString &datei, int zeile, const QString &meldung);
 
     Sitzung sitzung_;

@@ -1,6 +1,7 @@
 #include "einschaetzung.h"
 #include "testsitzung.h"
 #include "uebereinstimmung.h"
+#include "versatzsuche.h"
 
 #include <QTest>
 
@@ -15,6 +16,7 @@ private slots:
     void versatzWirdGenauGefunden_data();
     void versatzWirdGenauGefunden();
     void ohneBesserenVersatzBleibtNull();
+    void sucheRechnetWieZeitscheiben();
     void festerVersatz();
 };
 
@@ -110,6 +112,26 @@ void TestUebereinstimmung::ohneBesserenVersatzBleibtNull()
     Vergleichseinstellungen e;
     e.versatzAutomatisch = true;
     QCOMPARE(Uebereinstimmung(a, a, e).versatz(), 0);
+}
+
+void TestUebereinstimmung::sucheRechnetWieZeitscheiben()
+{
+    // The search compares label arrays at an offset; every candidate must give what a
+    // full slice comparison of the shifted session gives, also off the grid.
+    const Druecke druecke = beispielrater();
+    Druecke anders;
+    for (const auto &[t, k] : druecke)
+        anders.emplace_back(t + 0.4 + std::fmod(t * 7.3, 1.0), k % 3 == 0 ? 1 + k % 7 : k);
+    const Sitzung a = testSitzung(druecke);
+    const Sitzung b = testSitzung(anders);
+    const Versatzsuche suche(a, b, us(0.1));
+    for (const qint64 v : {us(-3), us(-1.7), us(-0.1), qint64(0), us(0.25), us(0.9), us(3)}) {
+        const Kennwert schnell = suche.uebereinstimmung(v);
+        const Kennwert voll =
+            Zeitscheiben(a, b.verschoben(v), us(0.1)).tabelle().uebereinstimmung();
+        QVERIFY(schnell.definiert);
+        QCOMPARE(schnell.wert, voll.wert);
+    }
 }
 
 void TestUebereinstimmung::festerVersatz()
