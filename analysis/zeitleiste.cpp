@@ -15,14 +15,15 @@
 
 namespace {
 
-constexpr double breite = 1400;
+// At the width of a printed page (16 cm) the 18 px text comes out at about 7.5 pt.
+constexpr double breite = 1100;
 constexpr double aussen = 24;
-constexpr double bandHoehe = 38;
-constexpr double bandAbstand = 12;
-constexpr double achseHoehe = 46;
-constexpr double legendeZeile = 26;
-constexpr double feld = 16;
-constexpr int pngFaktor = 2; // sharp enough for print at the width of a page
+constexpr double bandHoehe = 40;
+constexpr double bandAbstand = 14;
+constexpr double achseHoehe = 58;
+constexpr double legendeZeile = 30;
+constexpr double feld = 18;
+constexpr int pngFaktor = 3; // about 500 dpi at the width of a page
 
 // Okabe-Ito hues for the two solution-focused codes and their counterparts, greys for
 // the unclear codes and the pause, so that the important contrasts survive grey print.
@@ -56,7 +57,7 @@ QFont schrift()
 {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(15);
+    f.setPixelSize(18);
     return f;
 }
 
@@ -70,7 +71,7 @@ qint64 teilung(qint64 dauer)
 {
     static const qint64 schritte[] = {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600};
     for (const qint64 s : schritte) {
-        if (dauer / (s * 1000000) <= 12)
+        if (dauer / (s * 1000000) <= 10)
             return s * 1000000;
     }
     return 7200 * qint64(1000000);
@@ -145,7 +146,7 @@ Zeitleiste::Masse Zeitleiste::masse() const
     double namen = fm.horizontalAdvance(QStringLiteral("Abweichung"));
     for (size_t i = 0; i < sitzungen_.size(); ++i)
         namen = std::max(namen, fm.horizontalAdvance(beschriftung(i)));
-    m.links = aussen + std::min(namen, 320.0) + 12;
+    m.links = aussen + std::min(namen, 260.0) + 12;
     m.rechts = breite - aussen - 8;
     m.achseOben = m.bandOben(baender()) - bandAbstand + 6;
     m.legendeOben = m.achseOben + achseHoehe;
@@ -211,6 +212,11 @@ void Zeitleiste::bandZeichnen(QPainter &p, const Masse &m, size_t index) const
     p.setPen(Qt::black);
     p.drawText(QRectF(aussen, oben, m.links - aussen - 12, bandHoehe),
                Qt::AlignRight | Qt::AlignVCenter, name);
+    if (s.einheiten().empty()) {
+        p.setPen(linienFarbe);
+        p.drawText(QRectF(m.links + 8, oben, m.rechts - m.links, bandHoehe),
+                   Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("keine Sinneinheit"));
+    }
     for (const Einheit &e : s.einheiten()) {
         const double x0 = m.x(e.beginn, dauer_);
         const double x1 = m.x(e.ende, dauer_);
@@ -262,9 +268,9 @@ void Zeitleiste::achseZeichnen(QPainter &p, const Masse &m) const
     for (qint64 t = 0; t <= dauer_; t += schritt) {
         const double x = m.x(t, dauer_);
         p.drawLine(QPointF(x, y), QPointF(x, y + 6));
-        p.drawText(QRectF(x - 40, y + 7, 80, 18), Qt::AlignHCenter | Qt::AlignTop, mmss(t));
+        p.drawText(QRectF(x - 50, y + 8, 100, 22), Qt::AlignHCenter | Qt::AlignTop, mmss(t));
     }
-    p.drawText(QRectF(m.links, y + 24, m.rechts - m.links, 18), Qt::AlignHCenter | Qt::AlignTop,
+    p.drawText(QRectF(m.links, y + 30, m.rechts - m.links, 22), Qt::AlignHCenter | Qt::AlignTop,
                QStringLiteral("Zeit (mm:ss)"));
 }
 
