@@ -72,7 +72,7 @@ bool Auswertung::lesen(const QStringList &dateien, std::vector<Sitzung> &sitzung
     }
     if (defekt > 0) {
         fehler_ << programm << ": keine Auswertung, " << defekt << " von " << dateien.size()
-                << (dateien.size() == 1 ? " Datei ist" : " Dateien sind")
+                << (dateien.size() == 1 ? " Datei" : " Dateien") << (defekt == 1 ? " ist" : " sind")
                 << " unlesbar oder beschädigt\n";
         fehler_.flush();
     }
