@@ -12,6 +12,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 const QString programm = QStringLiteral("morvanto-auswertung");
@@ -79,6 +81,22 @@ bool Auswertung::lesen(const QStringList &dateien, std::vector<Sitzung> &sitzung
     return defekt == 0;
 }
 
+bool Auswertung::scheibenMachbar(const Befehlszeile &b, const std::vector<Sitzung> &s)
+{
+    // One label per slice and rater is held in memory; a tiny step on a long (or
+    // absurdly timed) file would exhaust it.
+    constexpr qint64 hoechstens = 50000000;
+    qint64 ende = 0;
+    for (const Sitzung &sitzung : s)
+        ende = std::max(ende, sitzung.ende());
+    if (ende / b.vergleich().schritt <= hoechstens)
+        return true;
+    fehler_ << programm << ": " << ende / b.vergleich().schritt
+            << " Zeitscheiben sind zu viele (höchstens " << hoechstens
+            << "); bitte --schritt größer wählen\n";
+    return false;
+}
+
 int Auswertung::zusammenfassung(const Befehlszeile &b, const std::vector<Sitzung> &s)
 {
     if (b.csv())
@@ -90,6 +108,8 @@ int Auswertung::zusammenfassung(const Befehlszeile &b, const std::vector<Sitzung
 
 int Auswertung::uebereinstimmung(const Befehlszeile &b, const std::vector<Sitzung> &s)
 {
+    if (!scheibenMachbar(b, s))
+        return Aufruffehler;
     const Uebereinstimmung u(s[0], s[1], b.vergleich());
     if (u.zeit().anzahl() == 0) {
         fehler_ << programm << ": " << s[0].datei() << " und " << s[1].datei()
@@ -120,6 +140,8 @@ int Auswertung::zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s)
 {
     const Vergleichseinstellungen &v = b.vergleich();
     qint64 versatz = 0;
+    if (s.size() == 2 && v.versatzAutomatisch && !scheibenMachbar(b, s))
+        return Aufruffehler;
     if (s.size() == 2) {
         versatz = v.versatzAutomatisch
                       ? Versatzsuche(s[0], s[1], v.schritt).besterVersatz(v.suchbereich)

@@ -30,6 +30,7 @@ public:
 
 private:
     bool lesen(const QStringList &dateien, std::vector<Sitzung> &sitzungen);
+    bool scheibenMachbar(const Befehlszeile &b, const std::vector<Sitzung> &s);
     int zusammenfassung(const Befehlszeile &b, const std::vector<Sitzung> &s);
     int uebereinstimmung(const Befehlszeile &b, const std::vector<Sitzung> &s);
     int sequenzen(const Befehlszeile &b, const std::vector<Sitzung> &s);

@@ -23,6 +23,7 @@ private slots:
     void uebereinstimmungCsv();
     void kappaUndefiniertImBericht();
     void keineGemeinsameZeit();
+    void zuVieleScheiben();
     void sequenzenCsv();
     void zeitleistePngUndSvg();
     void bildNichtSchreibbar();
@@ -214,6 +215,17 @@ void TestAuswertung::keineGemeinsameZeit()
     QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), a, b}), int(Auswertung::Dateifehler));
     QVERIFY(aus_.isEmpty());
     QVERIFY(fehler_.contains(QLatin1String("keine gemeinsam bewertete Zeit")));
+}
+
+void TestAuswertung::zuVieleScheiben()
+{
+    // 100 hours in 1 ms slices: refused before any memory is taken.
+    const QString a = datei(QStringLiteral("lang_Verlauf.dat"), {{360000, TL}});
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--schritt"),
+                     QStringLiteral("0.001"), a, a}),
+             int(Auswertung::Aufruffehler));
+    QVERIFY(aus_.isEmpty());
+    QVERIFY(fehler_.contains(QLatin1String("--schritt")));
 }
 
 void TestAuswertung::sequenzenCsv()
