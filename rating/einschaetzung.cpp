@@ -1,8 +1,8 @@
 #include "einschaetzung.h"
 
 const QString EinschaetzungKuerzel[EinschaetzungAnzahl] = {
-    QStringLiteral("null"), QStringLiteral("TL"), QStringLiteral("TNL"), QStringLiteral("TU"),
-    QStringLiteral("KL"),   QStringLiteral("KNL"), QStringLiteral("KU"), QStringLiteral("NIX")};
+    QStringLiteral("null"), QStringLiteral("TL"),  QStringLiteral("TNL"), QStringLiteral("TU"),
+    QStringLiteral("KL"),   QStringLiteral("KNL"), QStringLiteral("KU"),  QStringLiteral("NIX")};
 
 const QString EinschaetzungName[EinschaetzungAnzahl] = {
     QStringLiteral("null"),

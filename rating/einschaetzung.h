@@ -5,7 +5,8 @@
 
 // Rating category. The value is at the same time the id of the rating button, the
 // value of a history entry and the number in the history file.
-enum Einschaetzung {
+enum Einschaetzung
+{
     Null = 0, // start entry, no rating
     TL = 1,
     TNL = 2,

@@ -2,18 +2,35 @@
 
 #include <cmath>
 
+void mitNullenAnhaengen(QString &ziel, int n, int stellen)
+{
+    char puffer[16];
+    int i = sizeof puffer;
+    unsigned int rest = n < 0 ? 0u - unsigned(n) : unsigned(n);
+    do {
+        puffer[--i] = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (n < 0)
+        puffer[--i] = '-';
+    else
+        while (int(sizeof puffer) - i < stellen)
+            puffer[--i] = '0';
+    ziel += QLatin1String(puffer + i, int(sizeof puffer) - i);
+}
+
 QString zweistellig(int n)
 {
-    if (n >= 0 && n <= 9)
-        return QLatin1Char('0') + QString::number(n);
-    return QString::number(n);
+    QString text;
+    mitNullenAnhaengen(text, n, 2);
+    return text;
 }
 
 QString dreistellig(int n)
 {
-    if (n >= 0 && n <= 99)
-        return QLatin1Char('0') + zweistellig(n);
-    return zweistellig(n);
+    QString text;
+    mitNullenAnhaengen(text, n, 3);
+    return text;
 }
 
 double nachkommaAnteil(double x)

@@ -9,4 +9,8 @@ QString dreistellig(int n);
 double nachkommaAnteil(double x);
 double runden(double x);
 
+// Appends n in decimal; a non-negative n is padded with leading zeros to `stellen` digits.
+// The allocation-free core of zweistellig and dreistellig, for writing long files fast.
+void mitNullenAnhaengen(QString &ziel, int n, int stellen);
+
 #endif

@@ -31,7 +31,8 @@ public:
     // Replaces the content by the lines of a history file; false at the first
     // rejected line, whose predecessors stay.
     bool einlesen(QTextStream &stream);
-    bool ausgeben(QTextStream &stream, const QString &namensteil1, const QString &namensteil2) const;
+    bool ausgeben(QTextStream &stream, const QString &namensteil1,
+                  const QString &namensteil2) const;
 
     const Eintraege &eintraege() const { return eintraege_; }
 

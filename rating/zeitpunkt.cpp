@@ -31,26 +31,6 @@ Zeitpunkt::Zeitpunkt(int minuten, double sekunden, int millisekunden)
     this->sekunden = std::fmod(std::trunc(d), 60.0) + nachkommaAnteil(d);
 }
 
-double Zeitpunkt::inSekunden() const
-{
-    return minuten * 60.0 + sekunden;
-}
-
-double Zeitpunkt::sekundenBis(const Zeitpunkt &b) const
-{
-    return b.inSekunden() - inSekunden();
-}
-
-bool Zeitpunkt::operator==(const Zeitpunkt &b) const
-{
-    return inSekunden() == b.inSekunden();
-}
-
-bool Zeitpunkt::operator<(const Zeitpunkt &b) const
-{
-    return inSekunden() < b.inSekunden();
-}
-
 Zeitpunkt Zeitpunkt::operator-(const Zeitpunkt &b) const
 {
     return Zeitpunkt(0, inSekunden() - b.inSekunden(), 0);
@@ -73,8 +53,14 @@ Zeitpunkt::Anzeige Zeitpunkt::anzeige() const
 QString Zeitpunkt::toString() const
 {
     const Anzeige a = anzeige();
-    return zweistellig(a.minuten) + QLatin1Char(':') + zweistellig(a.sekunden) +
-           QLatin1Char('.') + dreistellig(a.millisekunden);
+    QString text;
+    text.reserve(10);
+    mitNullenAnhaengen(text, a.minuten, 2);
+    text += QLatin1Char(':');
+    mitNullenAnhaengen(text, a.sekunden, 2);
+    text += QLatin1Char('.');
+    mitNullenAnhaengen(text, a.millisekunden, 3);
+    return text;
 }
 
 bool Zeitpunkt::einlesen(QTextStream &stream)

@@ -13,12 +13,12 @@ public:
     Zeitpunkt();
     Zeitpunkt(int minuten, double sekunden, int millisekunden = 0);
 
-    double inSekunden() const;
-    double sekundenBis(const Zeitpunkt &b) const;
+    double inSekunden() const { return minuten * 60.0 + sekunden; }
+    double sekundenBis(const Zeitpunkt &b) const { return b.inSekunden() - inSekunden(); }
 
-    bool operator==(const Zeitpunkt &b) const;
+    bool operator==(const Zeitpunkt &b) const { return inSekunden() == b.inSekunden(); }
     bool operator!=(const Zeitpunkt &b) const { return !(*this == b); }
-    bool operator<(const Zeitpunkt &b) const;
+    bool operator<(const Zeitpunkt &b) const { return inSekunden() < b.inSekunden(); }
     Zeitpunkt operator-(const Zeitpunkt &b) const;
 
     // MM:SS.mmm

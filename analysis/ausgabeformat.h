@@ -1,0 +1,31 @@
+#ifndef AUSGABEFORMAT_H
+#define AUSGABEFORMAT_H
+
+#include "kennwert.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Number and table formatting for the reports: always a decimal point, whatever the
+// locale, so that text and CSV read the same everywhere.
+QString dezimal(double x, int stellen);
+QString sekundenText(qint64 mikrosekunden);
+// MM:SS.mmm like the console's counter.
+QString zeitText(qint64 mikrosekunden);
+// Signed seconds, e.g. "+0.800 s".
+QString versatzText(qint64 mikrosekunden);
+QString kennwertText(const Kennwert &k, int stellen);
+QString prozentText(const Kennwert &k);
+
+QString csvFeld(const QString &text);
+QString csvZeile(const QStringList &felder);
+// Empty cell for an undefined figure: R and spreadsheets read it as missing.
+QString csvZahl(const Kennwert &k, int stellen);
+
+// A 7 x 7 table with the short codes as row and column heads, each line indented.
+QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
+                   const QString &einrueckung);
+
+#endif

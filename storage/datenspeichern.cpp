@@ -1,0 +1,171 @@
+#include "datenspeichern.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStringConverter>
+#include <QTextStream>
+
+namespace {
+
+DatenSpeichern::Rueckfrage &eingesetzteRueckfrage()
+{
+    static DatenSpeichern::Rueckfrage rueckfrage;
+    return rueckfrage;
+}
+
+// Latin-1 both ways; no byte-order mark written, none honoured when reading, because a
+// Latin-1 file may well start with the bytes of one.
+void streamEinrichten(QTextStream &stream)
+{
+    stream.setEncoding(QStringConverter::Latin1);
+    stream.setAutoDetectUnicode(false);
+    stream.setGenerateByteOrderMark(false);
+}
+
+// Literally, so that a percent sign in a file name is printed as it is.
+void debugZeile(const char *text, const QString &dateiName)
+{
+    qDebug("%s%s", text, qUtf8Printable(dateiName));
+}
+
+} // namespace
+
+DatenSpeichern::DatenSpeichern(QWidget *parent, const char *name, Qt::WindowFlags f)
+    : QWidget(parent, f)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+}
+
+bool DatenSpeichern::DatenSpeicherStream(QTextStream &)
+{
+    qDebug("virtual");
+    return true;
+}
+
+bool DatenSpeichern::DatenLeseStream(QTextStream &)
+{
+    qDebug("virtual");
+    return true;
+}
+
+QString DatenSpeichern::DateiName(QString, QString)
+{
+    qDebug("virtual");
+    return QLatin1String("");
+}
+
+bool DatenSpeichern::DateiSpeichern(QString dateiName, QString bezeichnung)
+{
+    return wiederholen(dateiName, bezeichnung, QStringLiteral("speichern"),
+                       "ERROR saving or closing file ", [&] { return speicherVersuch(dateiName); });
+}
+
+bool DatenSpeichern::DateiLesen(QString dateiName, QString bezeichnung)
+{
+    return wiederholen(dateiName, bezeichnung, QStringLiteral("lesen"),
+                       "ERROR reading or closing file ", [&] { return leseVersuch(dateiName); });
+}
+
+bool DatenSpeichern::wiederholen(const QString &dateiName, const QString &bezeichnung,
+                                 const QString &verb, const char *fehlerText,
+                                 const std::function<Versuch()> &versuch)
+{
+    for (;;) {
+        const Versuch ergebnis = versuch();
+        if (ergebnis == Versuch::Gelungen)
+            return true;
+        const bool nichtGeoeffnet = ergebnis == Versuch::NichtGeoeffnet;
+        debugZeile(nichtGeoeffnet ? "ERROR opening file " : fehlerText, dateiName);
+        const QString grund = QLatin1Char('(') + bezeichnung +
+                              (nichtGeoeffnet ? QStringLiteral(" - Datei nicht zu ÖFFNEN)")
+                                              : QStringLiteral(" - Datei nicht zu SCHLIESSEN)"));
+        if (NochMalVersuchen(dateiName, verb, grund) != 1)
+            return false;
+    }
+}
+
+DatenSpeichern::Versuch DatenSpeichern::speicherVersuch(const QString &dateiName)
+{
+    QSaveFile datei(dateiName);
+    if (!datei.open(QIODevice::WriteOnly) || datei.error() != QFileDevice::NoError)
+        return Versuch::NichtGeoeffnet;
+
+    QTextStream stream(&datei);
+    streamEinrichten(stream);
+    DatenSpeicherStream(stream);
+    stream.flush();
+
+    // After a short write on a full disk the file may report no error and commit() may
+    // still succeed, while only the stream noticed. So every report counts, and a failed
+    // attempt is cancelled before commit() can replace the old file.
+    const bool geschrieben =
+        stream.status() == QTextStream::Ok && datei.error() == QFileDevice::NoError;
+    if (!geschrieben)
+        datei.cancelWriting();
+    const bool uebernommen = datei.commit();
+    return geschrieben && uebernommen ? Versuch::Gelungen : Versuch::Fehlgeschlagen;
+}
+
+DatenSpeichern::Versuch DatenSpeichern::leseVersuch(const QString &dateiName)
+{
+    QFile datei(dateiName);
+    if (!datei.open(QIODevice::ReadOnly) || datei.error() != QFileDevice::NoError)
+        return Versuch::NichtGeoeffnet;
+
+    {
+        QTextStream stream(&datei);
+        streamEinrichten(stream);
+        DatenLeseStream(stream);
+    }
+    datei.close();
+    return datei.error() == QFileDevice::NoError ? Versuch::Gelungen : Versuch::Fehlgeschlagen;
+}
+
+int DatenSpeichern::NochMalVersuchen(QString dateiName, QString verb, QString grund)
+{
+    const QString titel = QStringLiteral("Morvanto Festplattenzugriff?");
+    const QString text = QStringLiteral("Konnte die Daten nicht ") + verb +
+                         QStringLiteral(".\n\n") + dateiName + QLatin1Char('\n') + grund +
+                         QStringLiteral("\n\nNoch mal versuchen?");
+    const Rueckfrage &rueckfrage = eingesetzteRueckfrage();
+    const int antwort = rueckfrage ? rueckfrage(titel, text) : warnungZeigen(titel, text);
+    return antwort == 1 || antwort == 0 ? antwort : -1;
+}
+
+int DatenSpeichern::warnungZeigen(const QString &titel, const QString &text)
+{
+    // What QMessageBox::warning builds, with Abort named as the escape button instead of
+    // left to the box's guess.
+    QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Retry | QMessageBox::Abort,
+                    this);
+    box.setDefaultButton(QMessageBox::Retry);
+    box.setEscapeButton(QMessageBox::Abort);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Retry:
+        return 1;
+    case QMessageBox::Abort:
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+DatenSpeichern::Rueckfrage DatenSpeichern::rueckfrageSetzen(Rueckfrage rueckfrage)
+{
+    Rueckfrage vorher = std::move(eingesetzteRueckfrage());
+    eingesetzteRueckfrage() = std::move(rueckfrage);
+    return vorher;
+}
+
+QString DatenSpeichern::latin1Tauglich(const QString &text)
+{
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (const char32_t zeichen : text.toUcs4())
+        ergebnis += zeichen <= 0xFF ? QChar(char16_t(zeichen)) : QLatin1Char('?');
+    return ergebnis;
+}

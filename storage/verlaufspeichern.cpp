@@ -1,0 +1,35 @@
+#include "verlaufspeichern.h"
+
+#include "verlauf.h"
+
+#include <QDebug>
+
+VerlaufSpeichern::VerlaufSpeichern(QWidget *parent, const char *name, Qt::WindowFlags f)
+    : DatenSpeichern(parent, name, f)
+{
+}
+
+bool VerlaufSpeichern::DatenSpeicherStream(QTextStream &stream)
+{
+    qDebug("overridden virtual");
+    Q_ASSERT(verlauf);
+    const bool ok = verlauf->ausgeben(stream, latin1Tauglich(klient), latin1Tauglich(rater));
+    qDebug("VerlaufSpeichern::DatenSpeicherStream erfolgreich? %d", int(ok));
+    return ok;
+}
+
+bool VerlaufSpeichern::DatenLeseStream(QTextStream &stream)
+{
+    qDebug("overridden virtual");
+    Q_ASSERT(verlauf);
+    const bool ok = verlauf->einlesen(stream);
+    qDebug("VerlaufSpeichern::DatenLeseStream erfolgreich? %d", int(ok));
+    return ok;
+}
+
+QString VerlaufSpeichern::DateiName(QString erster, QString zweiter)
+{
+    klient = erster;
+    rater = zweiter;
+    return erster + QLatin1Char('_') + zweiter + QStringLiteral("_Verlauf.dat");
+}

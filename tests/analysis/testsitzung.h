@@ -1,0 +1,48 @@
+#ifndef TESTSITZUNG_H
+#define TESTSITZUNG_H
+
+#include "sitzung.h"
+#include "verlauf.h"
+
+#include <QFile>
+#include <QStringConverter>
+#include <QTextStream>
+
+#include <utility>
+#include <vector>
+
+// Press times in seconds with their categories, as a rater would produce them.
+using Druecke = std::vector<std::pair<double, int>>;
+
+inline Verlauf testVerlauf(const Druecke &druecke)
+{
+    Verlauf v;
+    for (const auto &[sekunden, kategorie] : druecke)
+        v.eintragen(Zeitpunkt(0, sekunden, 0), kategorie);
+    return v;
+}
+
+inline Sitzung testSitzung(const Druecke &druecke, const QString &name = QStringLiteral("t"))
+{
+    return Sitzung(name, testVerlauf(druecke));
+}
+
+// Written the way the console writes a history file.
+inline bool testDateiSchreiben(const QString &pfad, const Verlauf &v)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    QTextStream s(&f);
+    s.setEncoding(QStringConverter::Latin1);
+    v.ausgeben(s, QStringLiteral("k17"), QStringLiteral("Jürgen"));
+    s.flush();
+    return s.status() == QTextStream::Ok;
+}
+
+inline qint64 us(double sekunden)
+{
+    return qint64(sekunden * 1e6 + (sekunden < 0 ? -0.5 : 0.5));
+}
+
+#endif

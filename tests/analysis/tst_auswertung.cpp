@@ -1,0 +1,298 @@
+#include "auswertung.h"
+#include "einschaetzung.h"
+#include "testsitzung.h"
+
+#include <QImage>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The command as a researcher calls it, output captured.
+class TestAuswertung : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void hilfe();
+    void falscherAufruf_data();
+    void falscherAufruf();
+    void beschaedigteDateiVerhindertJedeZahl();
+    void zusammenfassungCsvEineZeileJeDatei();
+    void zusammenfassungText();
+    void uebereinstimmungCsv();
+    void kappaUndefiniertImBericht();
+    void keineGemeinsameZeit();
+    void zuVieleScheiben();
+    void sequenzenCsv();
+    void zeitleistePngUndSvg();
+    void bildNichtSchreibbar();
+
+private:
+    int aufruf(const QStringList &argumente);
+    QString datei(const QString &name, const Druecke &d);
+
+    QTemporaryDir dir_;
+    QString aus_;
+    QString fehler_;
+};
+
+void TestAuswertung::init()
+{
+    aus_.clear();
+    fehler_.clear();
+}
+
+int TestAuswertung::aufruf(const QStringList &argumente)
+{
+    QTextStream aus(&aus_);
+    QTextStream fehler(&fehler_);
+    return Auswertung(aus, fehler).ausfuehren(argumente);
+}
+
+QString TestAuswertung::datei(const QString &name, const Druecke &d)
+{
+    const QString pfad = dir_.filePath(name);
+    if (!testDateiSchreiben(pfad, testVerlauf(d)))
+        qFatal("cannot write %s", qPrintable(pfad));
+    return pfad;
+}
+
+void TestAuswertung::hilfe()
+{
+    QCOMPARE(aufruf({QStringLiteral("--help")}), 0);
+    QVERIFY(aus_.startsWith(QLatin1String("Aufruf: morvanto-auswertung")));
+    for (const char *befehl : {"zusammenfassung", "uebereinstimmung", "sequenzen", "zeitleiste",
+                               "--versatz auto", "--csv"})
+        QVERIFY2(aus_.contains(QLatin1String(befehl)), befehl);
+}
+
+void TestAuswertung::falscherAufruf_data()
+{
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("nichts") << QStringList() << "kein Befehl";
+    QTest::newRow("unbekannt") << QStringList{"statistik", "a"} << "unbekannter Befehl";
+    QTest::newRow("keine Datei") << QStringList{"sequenzen"} << "keine Datei";
+    QTest::newRow("drei Rater") << QStringList{"uebereinstimmung", "a", "b", "c"} << "genau zwei";
+    QTest::newRow("Schritt 0") << QStringList{"uebereinstimmung", "--schritt", "0", "a", "b"}
+                               << "--schritt";
+    QTest::newRow("Toleranz Text")
+        << QStringList{"uebereinstimmung", "--toleranz=viel", "a", "b"} << "--toleranz";
+    QTest::newRow("Wert fehlt") << QStringList{"uebereinstimmung", "a", "b", "--versatz"}
+                                << "braucht einen Wert";
+    QTest::newRow("Option passt nicht")
+        << QStringList{"zusammenfassung", "--versatz", "1", "a"} << "gilt nicht";
+    QTest::newRow("Bild fehlt") << QStringList{"zeitleiste", "a"} << "-o";
+    QTest::newRow("Bildformat") << QStringList{"zeitleiste", "a", "-o", "x.jpg"} << ".svg";
+    QTest::newRow("unbekannte Option")
+        << QStringList{"sequenzen", "--lag", "2", "a"} << "unbekannte Option";
+}
+
+void TestAuswertung::falscherAufruf()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(QString, meldung);
+    QCOMPARE(aufruf(argumente), int(Auswertung::Aufruffehler));
+    QVERIFY(aus_.isEmpty());
+    QVERIFY2(fehler_.contains(meldung), qPrintable(fehler_));
+}
+
+void TestAuswertung::beschaedigteDateiVerhindertJedeZahl()
+{
+    const QString gut = datei(QStringLiteral("gut_Verlauf.dat"), {{3, TL}});
+    const QString kaputt = dir_.filePath(QStringLiteral("kaputt_Verlauf.dat"));
+    QFile f(kaputt);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("00:00.000\t0\t0\t0\tk\tr\t0\t0\t0\n00:03.000\t12\t0\t3\tk\tr\t0\t3\t0\n");
+    f.close();
+    const QString fehlt = dir_.filePath(QStringLiteral("fehlt_Verlauf.dat"));
+
+    for (const QString &befehl : {QStringLiteral("zusammenfassung"), QStringLiteral("sequenzen")}) {
+        init();
+        QCOMPARE(aufruf({befehl, QStringLiteral("--csv"), gut, kaputt, fehlt}),
+                 int(Auswertung::Dateifehler));
+        QVERIFY(aus_.isEmpty());
+        QVERIFY2(fehler_.contains(kaputt + QStringLiteral(", Zeile 2: Kategorie 12")),
+                 qPrintable(fehler_));
+        QVERIFY(fehler_.contains(fehlt + QStringLiteral(": kann nicht gelesen werden")));
+        QVERIFY(fehler_.contains(QLatin1String("2 von 3 Dateien")));
+    }
+}
+
+void TestAuswertung::zusammenfassungCsvEineZeileJeDatei()
+{
+    const QString a = datei(QStringLiteral("k1,a_Verlauf.dat"), {{4.25, KL}, {70.003, TL}});
+    const QString b = datei(QStringLiteral("k2_Verlauf.dat"), {});
+    QCOMPARE(aufruf({QStringLiteral("zusammenfassung"), QStringLiteral("--csv"), a, b}), 0);
+    const QStringList zeilen = aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), 3);
+    const QStringList kopf = zeilen[0].split(QLatin1Char(','));
+    QCOMPARE(kopf.size(), 4 + 7 * 3 + 4);
+    QCOMPARE(kopf[0], QStringLiteral("datei"));
+    // The comma in the file name is quoted, so the row splits into as many cells.
+    QVERIFY(zeilen[1].startsWith(QLatin1Char('"') + a + QLatin1Char('"')));
+    const QStringList eins = zeilen[1].mid(a.size() + 2).split(QLatin1Char(','));
+    QCOMPARE(eins.size(), kopf.size());
+    QCOMPARE(eins[1], QStringLiteral("2"));
+    QCOMPARE(eins[2], QStringLiteral("70.003"));
+    QCOMPARE(eins[3], QStringLiteral("35.002")); // 35.0015 rounded
+    QCOMPARE(eins[kopf.indexOf(QStringLiteral("TL_dauer_s"))], QStringLiteral("65.753"));
+    QCOMPARE(eins[kopf.indexOf(QStringLiteral("tl_von_tl_tnl_anzahl"))],
+             QStringLiteral("1.000000"));
+    // A session with no unit: counts are 0, shares are missing, not 0 and not NaN.
+    const QStringList leer = zeilen[2].split(QLatin1Char(','));
+    QCOMPARE(leer.size(), kopf.size());
+    QCOMPARE(leer[1], QStringLiteral("0"));
+    QCOMPARE(leer[3], QString());
+    QCOMPARE(leer[kopf.indexOf(QStringLiteral("KL_anteil_zeit"))], QString());
+    QVERIFY(!aus_.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+}
+
+void TestAuswertung::zusammenfassungText()
+{
+    const QString a = datei(QStringLiteral("t_Verlauf.dat"), {{4.25, KL}, {70.003, TL}});
+    QCOMPARE(aufruf({QStringLiteral("zusammenfassung"), a}), 0);
+    QVERIFY(aus_.contains(QLatin1String("Sinneinheiten:              2")));
+    QVERIFY(aus_.contains(QLatin1String("01:10.003 (70.003 s)")));
+    QVERIFY(aus_.contains(QStringLiteral("Therapeut lösungsfokussiert")));
+    QVERIFY(aus_.contains(QLatin1String("93.9 %")));
+    QVERIFY(aus_.contains(QLatin1String("nach Anzahl 100.0 %")));
+}
+
+void TestAuswertung::uebereinstimmungCsv()
+{
+    const QString a = datei(QStringLiteral("a_Verlauf.dat"), {{2, TL}, {4, KL}, {6, TL}, {8, KL}});
+    const QString b = datei(QStringLiteral("b_Verlauf.dat"), {{2.5, TL}, {6.5, TL}, {8.5, KL}});
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
+                     QStringLiteral("--versatz"), QStringLiteral("auto"), a, b}),
+             0);
+    const QStringList zeilen = aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), 2);
+    const QStringList kopf = zeilen[0].split(QLatin1Char(','));
+    const QStringList werte = zeilen[1].split(QLatin1Char(','));
+    QCOMPARE(werte.size(), kopf.size());
+    const auto wert = [&](const char *spalte) {
+        return werte[kopf.indexOf(QLatin1String(spalte))];
+    };
+    QCOMPARE(wert("versatz_s"), QStringLiteral("-0.500"));
+    QCOMPARE(wert("versatz_automatisch"), QStringLiteral("1"));
+    QCOMPARE(wert("ereignis_paare"), QStringLiteral("3"));
+    QCOMPARE(wert("ereignis_nur_a"), QStringLiteral("1"));
+    QCOMPARE(wert("ereignis_nur_b"), QStringLiteral("0"));
+    QCOMPARE(wert("zeit_scheiben"), QStringLiteral("80"));
+    // B (shifted) has TL where A has KL from 2 to 4 s: 20 of 80 slices differ.
+    QCOMPARE(wert("zeit_uebereinstimmung"), QStringLiteral("0.750000"));
+    QCOMPARE(wert("zeit_KL_TL"), QStringLiteral("20"));
+    QCOMPARE(wert("zeit_TL_TL"), QStringLiteral("40"));
+}
+
+void TestAuswertung::kappaUndefiniertImBericht()
+{
+    const QString a = datei(QStringLiteral("u1_Verlauf.dat"), {{5, NIX}, {9, NIX}});
+    const QString b = datei(QStringLiteral("u2_Verlauf.dat"), {{4, NIX}, {9, NIX}});
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), a, b}), 0);
+    QVERIFY2(aus_.contains(QLatin1String("Cohens Kappa:                 nicht definiert (beide "
+                                         "haben durchgehend nur NIX vergeben")),
+             qPrintable(aus_));
+    QVERIFY(aus_.contains(QLatin1String("Gwets AC1:                    1.000")));
+    QVERIFY(!aus_.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+
+    init();
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"), a, b}), 0);
+    const QStringList zeilen = aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList kopf = zeilen[0].split(QLatin1Char(','));
+    const QStringList werte = zeilen[1].split(QLatin1Char(','));
+    QCOMPARE(werte[kopf.indexOf(QStringLiteral("zeit_kappa"))], QString());
+    QVERIFY(
+        werte[kopf.indexOf(QStringLiteral("zeit_kappa_hinweis"))].contains(QLatin1String("NIX")));
+}
+
+void TestAuswertung::keineGemeinsameZeit()
+{
+    const QString a = datei(QStringLiteral("k1_Verlauf.dat"), {{3, TL}});
+    const QString b = datei(QStringLiteral("k2_Verlauf.dat"), {});
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), a, b}), int(Auswertung::Dateifehler));
+    QVERIFY(aus_.isEmpty());
+    QVERIFY(fehler_.contains(QLatin1String("keine gemeinsam bewertete Zeit")));
+}
+
+void TestAuswertung::zuVieleScheiben()
+{
+    // 100 hours in 1 ms slices: refused before any memory is taken.
+    const QString a = datei(QStringLiteral("lang_Verlauf.dat"), {{360000, TL}});
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--schritt"),
+                     QStringLiteral("0.001"), a, a}),
+             int(Auswertung::Aufruffehler));
+    QVERIFY(aus_.isEmpty());
+    QVERIFY(fehler_.contains(QLatin1String("--schritt")));
+}
+
+void TestAuswertung::sequenzenCsv()
+{
+    const QString a = datei(QStringLiteral("s1_Verlauf.dat"), {{1, TL}, {2, KL}, {3, TL}});
+    const QString b = datei(QStringLiteral("s2_Verlauf.dat"), {{1, TL}, {2, KL}});
+    QCOMPARE(aufruf({QStringLiteral("sequenzen"), QStringLiteral("--csv"), a, b}), 0);
+    const QStringList zeilen = aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), 1 + 49);
+    QCOMPARE(zeilen[0], QStringLiteral("von,nach,anzahl,zeilensumme,wahrscheinlichkeit,erwartet,"
+                                       "residuum"));
+    // e = 2 * 2 / 3, z = (2 - 4/3) / sqrt(4/3 * 1/3 * 1/3) = sqrt(3)
+    QVERIFY(zeilen.contains(QStringLiteral("TL,KL,2,2,1.000000,1.3333,1.7321")));
+    QVERIFY(zeilen.contains(QStringLiteral("TU,TL,0,0,,0.0000,")));
+
+    init();
+    QCOMPARE(aufruf({QStringLiteral("sequenzen"), a, b}), 0);
+    QVERIFY(aus_.contains(QStringLiteral("3 Übergänge aus 2 Dateien")));
+    QVERIFY(aus_.contains(QLatin1String("Adjustierte Residuen")));
+}
+
+void TestAuswertung::zeitleistePngUndSvg()
+{
+    Druecke d;
+    for (int i = 1; i <= 300; ++i)
+        d.emplace_back(i * 6.1, 1 + i % 7);
+    Druecke e = d;
+    e.resize(280);
+    for (auto &[t, k] : e)
+        k = int(t) % 5 == 0 ? 1 + (k % 7) : k;
+    const QString a = datei(QStringLiteral("Klient_7_Rater_A_Verlauf.dat"), d);
+    const QString b = datei(QStringLiteral("Klient_7_Rater_B_Verlauf.dat"), e);
+
+    const QString png = dir_.filePath(QStringLiteral("zeitleiste.png"));
+    QCOMPARE(aufruf({QStringLiteral("zeitleiste"), a, b, QStringLiteral("-o"), png}), 0);
+    QImage bild(png);
+    QVERIFY(!bild.isNull());
+    QVERIFY(bild.width() >= 2000);
+    QVERIFY(bild.height() > 200 && bild.height() < bild.width());
+
+    const QString svg = dir_.filePath(QStringLiteral("zeitleiste.svg"));
+    QCOMPARE(aufruf({QStringLiteral("zeitleiste"), a, QStringLiteral("-o"), svg}), 0);
+    QSvgRenderer renderer(svg);
+    QVERIFY(renderer.isValid());
+    QFile f(svg);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    QVERIFY(text.contains(QStringLiteral("Therapeut lösungsfokussiert")));
+    QVERIFY(text.contains(QLatin1String("Zeit (mm:ss)")));
+
+    // Kept for looking at: MORVANTO_BILDER=/some/dir ctest ...
+    const QString ablage = qEnvironmentVariable("MORVANTO_BILDER");
+    if (!ablage.isEmpty()) {
+        QFile::copy(png, ablage + QStringLiteral("/zeitleiste.png"));
+        QFile::copy(svg, ablage + QStringLiteral("/zeitleiste.svg"));
+    }
+}
+
+void TestAuswertung::bildNichtSchreibbar()
+{
+    const QString a = datei(QStringLiteral("z_Verlauf.dat"), {{3, TL}});
+    const QString ziel = dir_.filePath(QStringLiteral("ordner.png"));
+    QVERIFY(QDir().mkdir(ziel)); // a directory in the way fails even for root
+    QCOMPARE(aufruf({QStringLiteral("zeitleiste"), a, QStringLiteral("-o"), ziel}),
+             int(Auswertung::Dateifehler));
+    QVERIFY(fehler_.contains(ziel + QStringLiteral(": kann nicht geschrieben werden")));
+}
+
+QTEST_MAIN(TestAuswertung)
+#include "tst_auswertung.moc"
