@@ -1,12 +1,16 @@
 #include "morvantodialog.h"
 
+#include "infospeichern.h"
 #include "sitzungskonfigurationdialog.h"
+#include "verlaufspeichern.h"
+
+#include "formatierung.h"
 
 #include <QButtonGroup>
-#include <QDate>
+#include <QDateTime>
 #include <QDebug>
 #include <QKeyEvent>
-#include <QTime>
+#include <QMessageBox>
 
 #include <cmath>
 
@@ -27,6 +31,20 @@ QPalette korrekturKnopfPalette()
 void paletteZuruecksetzen(QWidget *w)
 {
     w->setPalette(QPalette());
+}
+
+const QString datenBezeichnung = QStringLiteral("Rating Verlauf");
+
+// 20030616
+QString datumKompakt(const QDate &d)
+{
+    return QString::number(d.year()) + zweistellig(d.month()) + zweistellig(d.day());
+}
+
+// 093005
+QString uhrzeitKompakt(const QTime &t)
+{
+    return zweistellig(t.hour()) + zweistellig(t.minute()) + zweistellig(t.second());
 }
 
 } // namespace
@@ -62,6 +80,8 @@ MorvantoDialog::~MorvantoDialog()
 {
     sekundenTimer.stop();
     countdownTimer.stop();
+    if (verlauf->size() > 1)
+        verbotenesBeenden();
     verlauf->clear();
     verlauf.reset();
     delete konfigDialog;
@@ -112,21 +132,142 @@ void MorvantoDialog::sitzungsSteuerungFreigeben(bool frei)
     FrmCounter->setEnabled(frei);
 }
 
+QString MorvantoDialog::klientName() const
+{
+    return konfigDialog->LineEditKlient->text();
+}
+
+QString MorvantoDialog::raterName() const
+{
+    return konfigDialog->LineEditRater->text();
+}
+
 void MorvantoDialog::openKonfigDialog()
 {
-    konfigDialog->LineEditDatum->setText(QDate::currentDate().toString());
-    konfigDialog->LineEditUhrzeit->setText(QTime::currentTime().toString());
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    konfigDialog->LineEditDatum->setText(jetzt.date().toString());
+    konfigDialog->LineEditUhrzeit->setText(jetzt.time().toString());
     konfigDialog->exec();
+
+    QString bericht;
+    if (konfigDialog->ja->isChecked() &&
+        konfigDialog->TextLabelExistiert->text() == QLatin1String("schon"))
+        bericht = verlaufEinlesen() + QLatin1Char('\n');
 
     // The dialog enables OK only when its entries are complete; whether it was left with
     // OK or Cancel does not matter.
     const bool konfiguriert = konfigDialog->buttonOk->isEnabled();
-    infoline1->setText(konfiguriert ? tr("OK. Es kann losgehen...")
-                                    : tr("Zuerst die Sitzung konfigurieren"));
+    infoline1->setText(bericht + (konfiguriert ? tr("OK. Es kann losgehen...")
+                                               : tr("Zuerst die Sitzung konfigurieren")));
     sitzungsSteuerungFreigeben(konfiguriert);
 }
 
-void MorvantoDialog::RatingEnde() {}
+// Continues an interrupted session from its history file and puts the counter at the last
+// rated time point. Returns the report for the rater.
+QString MorvantoDialog::verlaufEinlesen()
+{
+    auto *leser = new VerlaufSpeichern(this);
+    leser->verlauf = verlauf.get();
+    const QString name = leser->DateiName(klientName(), raterName());
+    const bool gelesen = leser->DateiLesen(name, datenBezeichnung);
+    if (gelesen) {
+        weitergefuehrt = true;
+        if (Zeitpunkt(0, 0.0) < verlauf->letzterZeitpunkt())
+            pauseGedrueckt = true;
+    }
+    delete leser;
+
+    bewertetBis = verlauf->letzterZeitpunkt();
+    SldMins->setValue(bewertetBis.minuten);
+    SldSecs->setValue(int(bewertetBis.sekunden));
+    statistikAnzeigen(std::max(verlauf->size() - 1, 0), bewertetBis);
+
+    return tr("Daten wurden") + (gelesen ? QStringLiteral(" ") : tr(" NICHT ")) +
+           tr("erfolgreich aus ") + name + tr(" eingelesen");
+}
+
+// Count and mean duration (counter position / count); with no rating as after a reset.
+void MorvantoDialog::statistikAnzeigen(int anzahl, const Zeitpunkt &stand)
+{
+    TextLabelAnzahl->setText(QString::number(anzahl));
+    TextLabelMittlereDauer->setText(anzahl > 0
+                                        ? Zeitpunkt(0, stand.inSekunden() / anzahl).toString()
+                                        : QStringLiteral("00:00"));
+}
+
+void MorvantoDialog::RatingEnde()
+{
+    const SpeicherErgebnis e =
+        sitzungSpeichern(klientName(), raterName(), "Speichern war erfolgreich: ");
+    if (!e.verlaufOk || !e.infoOk) {
+        infoline1->setText(tr("Irgendwelche Speicherprobleme\nAm besten nochmal versuchen..."));
+        return;
+    }
+    verlauf->clear();
+    verlauf.reset();
+    sitzungZuruecksetzen();
+    // After the reset, whose slider check would empty a range warning's line.
+    infoline1->setText(tr("Verlauf und Info gespeichert: ") + e.verlaufName + tr(" und ") +
+                       e.infoName);
+    infoline2->setText(tr("Alle flüchtigen Daten gelöscht,\nNeubeginn möglich."));
+}
+
+// Writes the history file and then, always, the info file under the two name parts.
+MorvantoDialog::SpeicherErgebnis MorvantoDialog::sitzungSpeichern(const QString &teil1,
+                                                                  const QString &teil2,
+                                                                  const char *verlaufMeldung)
+{
+    SpeicherErgebnis e;
+    auto *verlaufSpeicher = new VerlaufSpeichern(this);
+    verlaufSpeicher->verlauf = verlauf.get();
+    e.verlaufName = verlaufSpeicher->DateiName(teil1, teil2);
+    e.verlaufOk = verlaufSpeicher->DateiSpeichern(e.verlaufName, datenBezeichnung);
+    delete verlaufSpeicher;
+    qDebug("%s%d", verlaufMeldung, int(e.verlaufOk));
+
+    auto *infoSpeicher = new InfoSpeichern(this);
+    infoSpeicher->InfoDatenSetzen(TextLabelAnzahl->text(), TextLabelMittlereDauer->text(),
+                                  verlauf->letzterZeitpunkt(), weitergefuehrt, pauseGedrueckt);
+    e.infoName = infoSpeicher->DateiName(teil1, teil2);
+    e.infoOk = infoSpeicher->DateiSpeichern(e.infoName, datenBezeichnung);
+    delete infoSpeicher;
+    qDebug("InfoSpeichern war erfolgreich: %d", int(e.infoOk));
+    return e;
+}
+
+// The file names the savers give to the two name parts: history first, then info.
+QStringList MorvantoDialog::sitzungsDateiNamen(const QString &teil1, const QString &teil2)
+{
+    VerlaufSpeichern verlaufSpeicher(this);
+    InfoSpeichern infoSpeicher(this);
+    return {verlaufSpeicher.DateiName(teil1, teil2), infoSpeicher.DateiName(teil1, teil2)};
+}
+
+// Closing with unsaved ratings: scold, then write a backup named after date and time. The
+// names shown are exactly those written, since file names are case-sensitive here.
+void MorvantoDialog::verbotenesBeenden()
+{
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    const QString erster = QStringLiteral("SIKO_") + datumKompakt(jetzt.date());
+    const QString zweiter = uhrzeitKompakt(jetzt.time());
+    const QStringList namen = sitzungsDateiNamen(erster, zweiter);
+
+    const QString text =
+        tr("Vor dem Beenden dieses Programmes müssen die Daten IMMER manuell per 'Ende'-Taste "
+           "abge-SPEICHER-t werden.\n\nFast wären die wertvollen %1 Sinneinheiten verloren "
+           "gewesen, die in mühseliger %2 dauernden Arbeitszeit eingegeben wurden.\nAlso: Bitte "
+           "immer als letztes 'Ende' drücken, dann erst das Programm schliessen!\n\nIch werde "
+           "nun versuchen, eine Sicherheitskopie der Daten abzuspeichern unter: \n%3\n%4\n\n"
+           "Nach Kopieren und manuellem Umbenennen ins normale Schema können die Daten dann "
+           "einfach\nmittels 'angefangene Sitzung weiterführen' eingelesen und neu abgespeichert "
+           "werden.\n\nVielleicht nochmal Glück gehabt? Schaun wir mal, ob das Speichern nun "
+           "klappt ...")
+            .arg(QString::number(verlauf->size() - 1), verlauf->letzterZeitpunkt().toString(),
+                 namen.at(1), namen.at(0));
+    QMessageBox::critical(this, tr("Morvanto - so beenden ist VERBOTEN!"), text);
+
+    sitzungSpeichern(erster, zweiter, "Verlauf Speichern war erfolgreich: ");
+}
 
 // ---- counter -------------------------------------------------------------------------
 
@@ -239,10 +380,7 @@ void MorvantoDialog::SpeichereRatingButton(int id)
 // Counts presses, not stored entries: a press at an already stored time point counts too.
 void MorvantoDialog::zaehleTastendruck(const Zeitpunkt &t)
 {
-    const int n = TextLabelAnzahl->text().toInt() + 1;
-    TextLabelAnzahl->setText(QString::number(n));
-    const double mittel = t.inSekunden() / n;
-    TextLabelMittlereDauer->setText(Zeitpunkt(0, mittel).toString());
+    statistikAnzeigen(TextLabelAnzahl->text().toInt() + 1, t);
 }
 
 void MorvantoDialog::korrigiereLetzteEinschaetzung(int id)

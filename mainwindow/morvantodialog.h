@@ -62,7 +62,23 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
 
 private:
+    struct SpeicherErgebnis
+    {
+        QString verlaufName;
+        QString infoName;
+        bool verlaufOk = false;
+        bool infoOk = false;
+    };
+
     void verbindungenHerstellen();
+    QString klientName() const;
+    QString raterName() const;
+    QString verlaufEinlesen();
+    void statistikAnzeigen(int anzahl, const Zeitpunkt &stand);
+    SpeicherErgebnis sitzungSpeichern(const QString &teil1, const QString &teil2,
+                                      const char *verlaufMeldung);
+    QStringList sitzungsDateiNamen(const QString &teil1, const QString &teil2);
+    void verbotenesBeenden();
     void sitzungZuruecksetzen();
     void sitzungsSteuerungFreigeben(bool frei);
     Zeitpunkt zaehlwerkZeitpunkt() const;

@@ -1,0 +1,124 @@
+#ifndef KONSOLENTEST_H
+#define KONSOLENTEST_H
+
+// The rating console as a rater drives it in a test: real window, real configuration
+// dialog, keys sent to the focused widget, and a clock the test sets.
+
+#include "morvantodialog.h"
+#include "sitzungskonfigurationdialog.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// Time base driven by the test: elapsed() is whatever the test set.
+class TestUhr : public ZaehlwerkUhr
+{
+public:
+    void restart() override { ms = 0; }
+    qint64 elapsed() const override { return ms; }
+    qint64 ms = 0;
+};
+
+// Calls f with the next modal dialog of type T as soon as it is open.
+template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, f] {
+        auto *m = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!m)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        f(m);
+    });
+    timer->start();
+    return timer;
+}
+
+inline void schriftWieImProgramm()
+{
+    QFont schrift = QApplication::font();
+    schrift.setFamilies({QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    QApplication::setFont(schrift);
+}
+
+class Konsole
+{
+public:
+    Konsole()
+        : d(std::make_unique<MorvantoDialog>(nullptr, "Morvanto Hauptfenster", true,
+                                             MorvantoDialog::titelleistenFlags()))
+    {
+        auto testUhr = std::make_unique<TestUhr>();
+        uhr = testUhr.get();
+        d->zaehlwerkUhrEinsetzen(std::move(testUhr));
+        d->show();
+        aktiv = QTest::qWaitForWindowActive(d.get());
+    }
+
+    // Closing with ratings in memory scolds in a message box; this answers it.
+    ~Konsole()
+    {
+        if (d && d->sitzungsVerlauf().size() > 1)
+            beiModalemDialog<QMessageBox>([](QMessageBox *m) { m->accept(); });
+    }
+
+    MorvantoDialog *operator->() const { return d.get(); }
+    MorvantoDialog *fenster() const { return d.get(); }
+
+    void taste(Qt::Key k)
+    {
+        QWidget *ziel = QApplication::focusWidget();
+        QTest::keyClick(ziel ? ziel : d.get(), k);
+    }
+
+    // A shortcut toggles its button only when its 100 ms click animation ends.
+    void umschalten(Qt::Key k, QAbstractButton *knopf)
+    {
+        const bool vorher = knopf->isChecked();
+        taste(k);
+        QTRY_VERIFY(knopf->isChecked() != vorher);
+    }
+
+    // Fills the configuration dialog, presses "fertig" and leaves with OK (Cancel when OK
+    // is not available or not wanted). ja: continue a started session.
+    void konfigurieren(const QString &klient, const QString &rater, bool mitOk = true,
+                       bool ja = false)
+    {
+        beiModalemDialog<SitzungsKonfigurationDialog>([=](SitzungsKonfigurationDialog *k) {
+            k->LineEditRater->setText(rater);
+            k->LineEditKlient->setText(klient);
+            (ja ? k->ja : k->nein)->setChecked(true);
+            QTest::mouseClick(k->PushButtonFertig, Qt::LeftButton);
+            const bool okMoeglich = mitOk && k->buttonOk->isEnabled();
+            QTest::mouseClick(okMoeglich ? k->buttonOk : k->buttonCancel, Qt::LeftButton);
+        });
+        QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
+        QVERIFY(!d->konfiguration()->isVisible());
+        // The offscreen platform has no window manager to hand activation back.
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d.get()));
+    }
+
+    // History as "MM:SS.mmm=category ...".
+    QString zeitpunkte() const
+    {
+        QStringList s;
+        for (const auto &[t, kategorie] : d->sitzungsVerlauf().eintraege())
+            s << t.toString() + QLatin1Char('=') + QString::number(kategorie);
+        return s.join(QLatin1Char(' '));
+    }
+
+    std::unique_ptr<MorvantoDialog> d;
+    TestUhr *uhr = nullptr;
+    bool aktiv = false;
+};
+
+#endif

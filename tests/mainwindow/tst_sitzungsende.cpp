@@ -1,0 +1,359 @@
+#include "konsolentest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray dateiInhalt(const QString &name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+void schreiben(const QString &name, const QByteArray &inhalt)
+{
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(inhalt), inhalt.size());
+}
+
+// Info file lines as written; date and time lines checked by pattern only.
+void infoVergleichen(const QString &name, const QList<QByteArray> &ohneDatumZeit)
+{
+    const QByteArray inhalt = dateiInhalt(name);
+    QVERIFY(inhalt.endsWith('\n'));
+    QList<QByteArray> zeilen = inhalt.split('\n');
+    zeilen.removeLast();
+    QCOMPARE(zeilen.size(), 9);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Datum:\\t\\w{3} \\w{3} \\d{1,2} \\d{4}$"))
+                 .match(QString::fromLatin1(zeilen[2]))
+                 .hasMatch(),
+             zeilen[2].constData());
+    QVERIFY2(QRegularExpression(QStringLiteral("^Zeit:\\t\\d\\d:\\d\\d:\\d\\d$"))
+                 .match(QString::fromLatin1(zeilen[3]))
+                 .hasMatch(),
+             zeilen[3].constData());
+    zeilen.remove(2, 2);
+    QCOMPARE(zeilen, ohneDatumZeit);
+}
+
+// Answers the next message box with its escape button (Abort of the retry prompt) and
+// remembers its caption and text.
+struct Meldung
+{
+    QString titel;
+    QString text;
+    bool gezeigt = false;
+};
+
+QTimer *meldungAbbrechen(Meldung *m)
+{
+    return beiModalemDialog<QMessageBox>([m](QMessageBox *box) {
+        m->titel = box->windowTitle();
+        m->text = box->text();
+        m->gezeigt = true;
+        if (QAbstractButton *b = box->escapeButton())
+            b->click();
+        else
+            box->reject();
+    });
+}
+
+const QString warnung = QStringLiteral("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte "
+                                       "nicht nochmal einschätzen, das führt garantiert zu "
+                                       "Chaos...");
+const QString verlaufK17 = QStringLiteral("k17_elmaro_Verlauf.dat");
+const QString infoK17 = QStringLiteral("k17_elmaro_Info.dat");
+
+} // namespace
+
+class TestSitzungsende : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir ordner;
+    std::unique_ptr<Konsole> k;
+
+    // k17 / elmaro: 00:04.250 client solution-focused, 01:10.003 first rated 1 and then
+    // corrected to 2, then paused.
+    void zweiEinschaetzungen();
+    void ende() { QTest::mousePress(k->d->BtSave, Qt::LeftButton); }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void endeSchreibtBeideDateien();
+    void weiterfuehrenLiestVerlaufZurueck();
+    void endeMitBlockierterVerlaufsdatei();
+    void verbotenesBeendenSchreibtSicherheitskopie();
+    void beendenOhneUngesicherteDatenSchweigt();
+    void beschaedigteVerlaufsdatei();
+    void fehlendeVerlaufsdatei();
+};
+
+void TestSitzungsende::initTestCase()
+{
+    QVERIFY(ordner.isValid());
+    schriftWieImProgramm();
+}
+
+void TestSitzungsende::init()
+{
+    // Every test in a fresh working directory: the session files land there.
+    const QString pfad = ordner.filePath(QString::fromLatin1(QTest::currentTestFunction()));
+    QVERIFY(QDir().mkpath(pfad));
+    QVERIFY(QDir::setCurrent(pfad));
+    k = std::make_unique<Konsole>();
+    QVERIFY(k->aktiv);
+}
+
+void TestSitzungsende::cleanup()
+{
+    k.reset();
+}
+
+void TestSitzungsende::zweiEinschaetzungen()
+{
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"));
+    k->umschalten(Qt::Key_R, k->d->BtRun);
+    k->uhr->ms = 4250;
+    k->taste(Qt::Key_1);
+    k->uhr->ms = 70003;
+    k->taste(Qt::Key_4);
+    k->umschalten(Qt::Key_0, k->d->BtKorrigieren);
+    k->taste(Qt::Key_6);
+    k->umschalten(Qt::Key_R, k->d->BtRun);
+    QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4 01:10.003=2"));
+}
+
+void TestSitzungsende::endeSchreibtBeideDateien()
+{
+    zweiEinschaetzungen();
+    const QString mittel = k->d->TextLabelMittlereDauer->text();
+    QVERIFY(mittel.startsWith(QLatin1String("00:35.00")));
+    QTest::ignoreMessage(QtDebugMsg, "Speichern war erfolgreich: 1");
+    QTest::ignoreMessage(QtDebugMsg, "InfoSpeichern war erfolgreich: 1");
+    ende();
+
+    QCOMPARE(dateiInhalt(verlaufK17),
+             QByteArray("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n"
+                        "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n"
+                        "01:10.003\t2\t4\t65.753\tk17\telmaro\t1\t10\t3\n"));
+    infoVergleichen(infoK17, {"Klient:\tk17", "Rater:\telmaro",
+                              "letzte Sinneinheit bei:\t01:10.003", "Anzahl Sinneinheiten:\t2",
+                              "Dauer mittlerer Sinneinheit:\t" + mittel.toLatin1(),
+                              "Weitergefuehrte Session:\tnein",
+                              "Pause gedr\xfc"
+                              "ckt:\tnein"});
+
+    MorvantoDialog *d = k->fenster();
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Verlauf und Info gespeichert: "
+                            "k17_elmaro_Verlauf.dat und k17_elmaro_Info.dat"));
+    QCOMPARE(d->infoline2->text(),
+             QStringLiteral("Alle flüchtigen Daten gelöscht,\nNeubeginn möglich."));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
+    QCOMPARE(d->sitzungsVerlauf().size(), 1);
+    QVERIFY(!d->FrmRun->isEnabled() && !d->FrmCounter->isEnabled());
+    QVERIFY(d->konfiguration()->LineEditKlient->text().isEmpty());
+    QCOMPARE(d->konfiguration()->LineEditRater->text(), QStringLiteral("elmaro"));
+    QVERIFY(!d->konfiguration()->buttonOk->isEnabled());
+}
+
+void TestSitzungsende::weiterfuehrenLiestVerlaufZurueck()
+{
+    zweiEinschaetzungen();
+    const QString mittel = k->d->TextLabelMittlereDauer->text();
+    ende();
+    QVERIFY(QFile::exists(infoK17));
+
+    MorvantoDialog *d = k->fenster();
+    d->SldMins->setValue(3);
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QCOMPARE(d->konfiguration()->TextLabelExistiert->text(), QStringLiteral("schon"));
+    QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4 01:10.003=2"));
+    QCOMPARE(d->bewertetBisStand().toString(), QStringLiteral("01:10.003"));
+    QCOMPARE(d->SldMins->value(), 1);
+    QCOMPARE(d->SldSecs->value(), 10);
+    QVERIFY(d->bereichsWarnungAngezeigt());
+    QCOMPARE(d->LCDSecs->palette().color(QPalette::Window), QColor(255, 70, 70));
+    QCOMPARE(d->infoline2->text(), warnung);
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Daten wurden erfolgreich aus k17_elmaro_Verlauf.dat eingelesen\n"
+                            "OK. Es kann losgehen..."));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("2"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), mittel);
+    QVERIFY(d->istWeitergefuehrt() && d->istPauseGedrueckt());
+    QVERIFY(d->FrmRun->isEnabled());
+
+    // Rating goes on from the last rated time point; the info file reports both flags.
+    k->umschalten(Qt::Key_R, d->BtRun);
+    k->uhr->ms = 4000;
+    k->taste(Qt::Key_7);
+    k->umschalten(Qt::Key_R, d->BtRun);
+    QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4 01:10.003=2 01:14.000=7"));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("3"));
+    const QString mittel3 = d->TextLabelMittlereDauer->text();
+    ende();
+    infoVergleichen(infoK17, {"Klient:\tk17", "Rater:\telmaro",
+                              "letzte Sinneinheit bei:\t01:14.000", "Anzahl Sinneinheiten:\t3",
+                              "Dauer mittlerer Sinneinheit:\t" + mittel3.toLatin1(),
+                              "Weitergefuehrte Session:\tja",
+                              "Pause gedr\xfc"
+                              "ckt:\tja"});
+}
+
+void TestSitzungsende::endeMitBlockierterVerlaufsdatei()
+{
+    QVERIFY(QDir().mkdir(verlaufK17));
+    zweiEinschaetzungen();
+    MorvantoDialog *d = k->fenster();
+    const QString anzahl = d->TextLabelAnzahl->text();
+
+    Meldung frage;
+    meldungAbbrechen(&frage);
+    QTest::ignoreMessage(QtDebugMsg, "Speichern war erfolgreich: 0");
+    QTest::ignoreMessage(QtDebugMsg, "InfoSpeichern war erfolgreich: 1");
+    ende();
+    QVERIFY(frage.gezeigt);
+    QVERIFY(frage.text.contains(verlaufK17));
+    QVERIFY(QFile::exists(infoK17));
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Irgendwelche Speicherprobleme\nAm besten nochmal versuchen..."));
+    QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4 01:10.003=2"));
+    QCOMPARE(d->TextLabelAnzahl->text(), anzahl);
+    QVERIFY(d->BtSave->isEnabled());
+    QCOMPARE(d->konfiguration()->LineEditKlient->text(), QStringLiteral("k17"));
+
+    QVERIFY(QDir().rmdir(verlaufK17));
+    ende();
+    QVERIFY(dateiInhalt(verlaufK17).startsWith("00:00.000\t0\t0\t0\tk17\telmaro"));
+    QCOMPARE(d->sitzungsVerlauf().size(), 1);
+    QVERIFY(d->infoline1->text().startsWith(QLatin1String("Verlauf und Info gespeichert: ")));
+}
+
+void TestSitzungsende::verbotenesBeendenSchreibtSicherheitskopie()
+{
+    zweiEinschaetzungen();
+    Meldung m;
+    beiModalemDialog<QMessageBox>([&m](QMessageBox *box) {
+        m.titel = box->windowTitle();
+        m.text = box->text();
+        m.gezeigt = box->icon() == QMessageBox::Critical;
+        box->accept();
+    });
+    QTest::ignoreMessage(QtDebugMsg, "Verlauf Speichern war erfolgreich: 1");
+    QTest::ignoreMessage(QtDebugMsg, "InfoSpeichern war erfolgreich: 1");
+    k->d.reset();
+
+    QVERIFY(m.gezeigt);
+    QCOMPARE(m.titel, QStringLiteral("Morvanto - so beenden ist VERBOTEN!"));
+    const QStringList verlaeufe =
+        QDir().entryList({QStringLiteral("SIKO_*_Verlauf.dat")}, QDir::Files);
+    QCOMPARE(verlaeufe.size(), 1);
+    const QRegularExpressionMatch name =
+        QRegularExpression(QStringLiteral("^(SIKO_\\d{8})_(\\d{6})_Verlauf\\.dat$"))
+            .match(verlaeufe.first());
+    QVERIFY(name.hasMatch());
+    const QString teil1 = name.captured(1), teil2 = name.captured(2);
+    const QString info = teil1 + QLatin1Char('_') + teil2 + QStringLiteral("_Info.dat");
+
+    QVERIFY(m.text.contains(QStringLiteral("die wertvollen 2 Sinneinheiten verloren gewesen, "
+                                           "die in mühseliger 01:10.003 dauernden Arbeitszeit")));
+    QVERIFY(m.text.contains(QStringLiteral("abzuspeichern unter: \n") + info + QLatin1Char('\n') +
+                            verlaeufe.first() + QStringLiteral("\n\nNach Kopieren")));
+    QVERIFY(m.text.startsWith(QStringLiteral("Vor dem Beenden dieses Programmes müssen")));
+    QVERIFY(m.text.endsWith(QStringLiteral("ob das Speichern nun klappt ...")));
+
+    const QByteArray namen = (teil1 + QLatin1Char('\t') + teil2).toLatin1();
+    QCOMPARE(dateiInhalt(verlaeufe.first()),
+             "00:00.000\t0\t0\t0\t" + namen + "\t0\t0\t0\n00:04.250\t4\t0\t4.25\t" + namen +
+                 "\t0\t4\t250\n01:10.003\t2\t4\t65.753\t" + namen + "\t1\t10\t3\n");
+    const QByteArray infoInhalt = dateiInhalt(info);
+    QVERIFY(infoInhalt.startsWith("Klient:\t" + teil1.toLatin1() + "\nRater:\t" + teil2.toLatin1() +
+                                  "\n"));
+    QVERIFY(infoInhalt.contains("\nAnzahl Sinneinheiten:\t2\n"));
+}
+
+void TestSitzungsende::beendenOhneUngesicherteDatenSchweigt()
+{
+    Meldung m;
+    std::unique_ptr<QTimer> wache(meldungAbbrechen(&m));
+    k->d.reset(); // before any rating
+    QVERIFY(!m.gezeigt);
+
+    k = std::make_unique<Konsole>();
+    zweiEinschaetzungen();
+    ende();
+    k->d.reset(); // after a successful "Ende"
+    QCoreApplication::processEvents();
+    QVERIFY(!m.gezeigt);
+    QVERIFY(QDir().entryList({QStringLiteral("SIKO_*")}).isEmpty());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void TestSitzungsende::beschaedigteVerlaufsdatei()
+{
+    MorvantoDialog *d = k->fenster();
+    schreiben(infoK17, "Klient:\tk17\n");
+
+    // Lines ending in CR LF: the first line is taken, the rest is not read.
+    schreiben(verlaufK17, "00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\r\n"
+                          "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\r\n");
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0"));
+    QVERIFY(d->infoline1->text().startsWith(QLatin1String("Daten wurden erfolgreich aus ")));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
+    QVERIFY(d->istWeitergefuehrt());
+    QVERIFY(!d->istPauseGedrueckt());
+    QVERIFY(!d->bereichsWarnungAngezeigt());
+
+    // A blank instead of a TAB after the time point: reading stops before that line.
+    schreiben(verlaufK17, "00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n"
+                          "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n"
+                          "00:09.500 1\t4\t5.25\tk17\telmaro\t0\t9\t500\n"
+                          "00:12.000\t1\t4\t2.5\tk17\telmaro\t0\t12\t0\n");
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4"));
+    QVERIFY(d->infoline1->text().startsWith(QLatin1String("Daten wurden erfolgreich aus ")));
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("1"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:04.250"));
+    QCOMPARE(d->SldSecs->value(), 4);
+    QVERIFY(d->istPauseGedrueckt());
+
+    // An empty file leaves even the start entry out; nothing divides by zero.
+    schreiben(verlaufK17, "");
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QCOMPARE(d->sitzungsVerlauf().size(), 0);
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
+    QCOMPARE(d->SldMins->value(), 0);
+}
+
+void TestSitzungsende::fehlendeVerlaufsdatei()
+{
+    MorvantoDialog *d = k->fenster();
+    schreiben(infoK17, "Klient:\tk17\n");
+    Meldung frage;
+    meldungAbbrechen(&frage);
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QVERIFY(frage.gezeigt);
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Daten wurden NICHT erfolgreich aus k17_elmaro_Verlauf.dat "
+                            "eingelesen\nOK. Es kann losgehen..."));
+    QVERIFY(!d->istWeitergefuehrt());
+    QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
+    QCOMPARE(d->sitzungsVerlauf().size(), 1);
+}
+
+QTEST_MAIN(TestSitzungsende)
+#include "tst_sitzungsende.moc"
