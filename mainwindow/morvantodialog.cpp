@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <cmath>
@@ -147,6 +148,12 @@ void MorvantoDialog::openKonfigDialog()
     const QDateTime jetzt = QDateTime::currentDateTime();
     konfigDialog->LineEditDatum->setText(jetzt.date().toString());
     konfigDialog->LineEditUhrzeit->setText(jetzt.time().toString());
+    // The dialog is reused: without this the focus stays on OK or Cancel from last time,
+    // and a returning rater's first keystrokes would go nowhere.
+    QLineEdit *erstesFeld = konfigDialog->LineEditRater->text().isEmpty()
+                                ? konfigDialog->LineEditRater
+                                : konfigDialog->LineEditKlient;
+    erstesFeld->setFocus();
     konfigDialog->exec();
 
     QString bericht;

@@ -68,6 +68,7 @@ private slots:
     void zustandstabelle();
     void konfigurationMitAbbrechenUndUnvollstaendig();
     void escapeSchliesstNicht();
+    void konfigurationBeginntImErstenLeerenFeld();
     void tastenErreichenKategorien();
     void eineEinheitEinDruck();
     void zaehlwerkArithmetik();
@@ -221,6 +222,25 @@ void TestMorvantoDialog::escapeSchliesstNicht()
     // The window's close control still closes it.
     QVERIFY(d->close());
     QVERIFY(!d->isVisible());
+}
+
+void TestMorvantoDialog::konfigurationBeginntImErstenLeerenFeld()
+{
+    QWidget *fokus = nullptr;
+    const auto fokusMerken = [&fokus](SitzungsKonfigurationDialog *k) {
+        fokus = QApplication::focusWidget();
+        k->reject();
+    };
+    beiModalemDialog<SitzungsKonfigurationDialog>(fokusMerken);
+    QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
+    QCOMPARE(fokus, static_cast<QWidget *>(d->konfiguration()->LineEditRater));
+
+    // Left with OK last time; the rater is kept, so the client number comes first now.
+    konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"));
+    d->konfiguration()->LineEditKlient->clear();
+    beiModalemDialog<SitzungsKonfigurationDialog>(fokusMerken);
+    QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
+    QCOMPARE(fokus, static_cast<QWidget *>(d->konfiguration()->LineEditKlient));
 }
 
 void TestMorvantoDialog::tastenErreichenKategorien()
