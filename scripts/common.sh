@@ -30,11 +30,16 @@ morvanto_deutsche_locale_sicherstellen() {
     locale-gen >/dev/null
 }
 
-# morvanto_bauen BUILD_DIR [cmake options...]
-morvanto_bauen() {
+# morvanto_konfigurieren BUILD_DIR [cmake options...]
+morvanto_konfigurieren() {
     local dir=$1; shift
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S "$MORVANTO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     fi
-    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}
+
+# morvanto_bauen BUILD_DIR [cmake options...]: everything, tests and benchmarks included
+morvanto_bauen() {
+    morvanto_konfigurieren "$@"
+    cmake --build "$1" -j "$(nproc)" -- --no-print-directory
 }
