@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
-#include <cmath>
 
 namespace {
 
@@ -181,25 +179,14 @@ bool VerlaufLeser::feldPruefen(QByteArrayView feld, int nummer)
 
 bool VerlaufLeser::zeitPruefen(QByteArrayView feld, Zeitpunkt &t)
 {
-    // The same rules as Zeitpunkt::einlesen, which needs a stream per word.
-    const qsizetype doppelpunkt = feld.indexOf(':');
-    bool minutenOk = false;
-    bool sekundenOk = false;
-    const int m = doppelpunkt > 0 ? feld.first(doppelpunkt).toInt(&minutenOk, 10) : 0;
-    const double s = doppelpunkt > 0 ? feld.sliced(doppelpunkt + 1).toDouble(&sekundenOk) : 0;
-    const double gesamt = m * 60.0 + s;
-    if (!minutenOk || !sekundenOk || !std::isfinite(s) || gesamt / 60 >= double(INT_MAX)) {
-        meldung_ = QStringLiteral("Zeitpunkt \"%1\" ist ungültig (erwartet Minuten:Sekunden, "
-                                  "z. B. 01:10.003)")
-                       .arg(latin1(feld));
-        return false;
-    }
-    if (gesamt < 0) {
-        meldung_ = QStringLiteral("negativer Zeitpunkt \"%1\"").arg(latin1(feld));
-        return false;
-    }
-    t = Zeitpunkt(m, s, 0);
-    return true;
+    bool negativ = false;
+    if (t.ausWort(feld, &negativ))
+        return true;
+    meldung_ = negativ ? QStringLiteral("negativer Zeitpunkt \"%1\"").arg(latin1(feld))
+                       : QStringLiteral("Zeitpunkt \"%1\" ist ungültig (erwartet "
+                                        "Minuten:Sekunden, z. B. 01:10.003)")
+                             .arg(latin1(feld));
+    return false;
 }
 
 bool VerlaufLeser::kategoriePruefen(QByteArrayView feld, const Zeitpunkt &t, int &kategorie)

@@ -48,6 +48,12 @@ QString uhrzeitKompakt(const QTime &t)
     return zweistellig(t.hour()) + zweistellig(t.minute()) + zweistellig(t.second());
 }
 
+// Whole seconds within the minute of a counter position.
+int sekundenImMinutenTakt(double x)
+{
+    return int(std::fmod(std::trunc(x), 60.0));
+}
+
 } // namespace
 
 Qt::WindowFlags MorvantoDialog::titelleistenFlags()
@@ -294,8 +300,7 @@ int MorvantoDialog::standMinuten() const
 double MorvantoDialog::standSekunden() const
 {
     const double x = zaehlwerkStand();
-    const double ganz = std::trunc(x);
-    return std::fmod(ganz, 60.0) + std::fabs(x - ganz);
+    return sekundenImMinutenTakt(x) + nachkommaAnteil(x);
 }
 
 Zeitpunkt MorvantoDialog::zaehlwerkZeitpunkt() const
@@ -306,7 +311,7 @@ Zeitpunkt MorvantoDialog::zaehlwerkZeitpunkt() const
 void MorvantoDialog::aktualisiereZeitanzeige()
 {
     const double x = zaehlwerkStand();
-    SldSecs->setValue(int(std::fmod(std::trunc(x), 60.0)));
+    SldSecs->setValue(sekundenImMinutenTakt(x));
     // Beyond the slider's 70 minutes the display stays at 70; time points keep the truth.
     SldMins->setValue(standMinuten());
 }

@@ -67,14 +67,21 @@ bool Zeitpunkt::einlesen(QTextStream &stream)
 {
     QString wort;
     stream >> wort;
-    const int doppelpunkt = wort.indexOf(QLatin1Char(':'));
+    return ausWort(wort.toLatin1());
+}
+
+bool Zeitpunkt::ausWort(QByteArrayView wort, bool *negativ)
+{
+    if (negativ)
+        *negativ = false;
+    const qsizetype doppelpunkt = wort.indexOf(':');
     if (doppelpunkt <= 0)
         return false;
 
     bool minutenOk = false;
     bool sekundenOk = false;
-    const int m = wort.left(doppelpunkt).toInt(&minutenOk, 10);
-    double s = wort.mid(doppelpunkt + 1).toDouble(&sekundenOk);
+    const int m = wort.first(doppelpunkt).toInt(&minutenOk, 10);
+    double s = wort.sliced(doppelpunkt + 1).toDouble(&sekundenOk);
     if (!std::isfinite(s)) {
         s = 0.0;
         sekundenOk = false;
@@ -82,6 +89,8 @@ bool Zeitpunkt::einlesen(QTextStream &stream)
 
     // A negative or out-of-range total would be silently distorted by the normalisation.
     const double gesamt = m * 60.0 + s;
+    if (gesamt < 0 && negativ)
+        *negativ = true;
     if (gesamt < 0 || gesamt / 60 >= double(INT_MAX))
         return false;
 

@@ -1,6 +1,7 @@
 #ifndef ZEITPUNKT_H
 #define ZEITPUNKT_H
 
+#include <QByteArrayView>
 #include <QString>
 
 class QTextStream;
@@ -25,6 +26,10 @@ public:
     QString toString() const;
     // Reads one word "M:S"; true only when both numbers converted.
     bool einlesen(QTextStream &stream);
+    // The same for a word already at hand, as Latin-1 bytes (numbers are plain ASCII, and
+    // byte conversion is several times faster). A negative or out-of-range value is refused
+    // and leaves the time point unchanged; *negativ then tells the two apart.
+    bool ausWort(QByteArrayView wort, bool *negativ = nullptr);
 
     // The printed parts, milliseconds rounded; a rounding to 1000 ms is carried into
     // the seconds (and on into the minutes) so that every printed form is valid.
