@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QTextStream>
 
+#include <charconv>
 #include <iterator>
 
 Verlauf::Verlauf()
@@ -78,6 +79,15 @@ QString wortLesen(QTextStream &stream)
     return w;
 }
 
+// printf's %g with precision 6, but always with a decimal point whatever the C locale.
+void gAnhaengen(QString &ziel, double wert)
+{
+    char puffer[32];
+    const auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 6);
+    ziel += QLatin1String(puffer, int(ergebnis.ptr - puffer));
+}
+
 const QChar tab = QLatin1Char('\t');
 const QChar lf = QLatin1Char('\n');
 
@@ -145,7 +155,7 @@ bool Verlauf::ausgeben(QTextStream &stream, const QString &namensteil1,
         zeile += tab;
         mitNullenAnhaengen(zeile, vorherigeEinschaetzung, 0);
         zeile += tab;
-        zeile += QString::number((t - vorher).inSekunden(), 'g', 6);
+        gAnhaengen(zeile, (t - vorher).inSekunden());
         zeile += tab;
         zeile += namensteil1;
         zeile += tab;

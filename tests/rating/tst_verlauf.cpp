@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -161,6 +162,22 @@ void TstVerlauf::ausgebenZahlenform()
     QCOMPARE(zeilen[2].section(QLatin1Char('\t'), 3, 3), QStringLiteral("0.333323"));
     QCOMPARE(zeilen[3].section(QLatin1Char('\t'), 3, 3), QStringLiteral("1e+06"));
     QCOMPARE(zeilen[4], QStringLiteral("16667:06.000\t5\t1\t25.9996\ta\tb\t16667\t6\t0"));
+
+    // Field 4 is exactly printf's %g, over durations of every magnitude.
+    Verlauf viele;
+    double t = 0;
+    for (int i = 0; i < 2000; ++i) {
+        t += std::pow(10.0, (i % 13) - 6) * (1 + (i * 7919 % 1000) / 1000.0);
+        viele.eintragen(Zeitpunkt(0, t), 1);
+    }
+    Zeitpunkt vorher;
+    const QStringList vieleZeilen = ausgabe(viele).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    int i = 0;
+    for (const auto &eintrag : viele.eintraege()) {
+        const QString erwartet = QString::asprintf("%g", (eintrag.first - vorher).inSekunden());
+        QCOMPARE(vieleZeilen[i++].section(QLatin1Char('\t'), 3, 3), erwartet);
+        vorher = eintrag.first;
+    }
 }
 
 void TstVerlauf::rundreise()
