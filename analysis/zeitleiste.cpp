@@ -25,7 +25,7 @@ constexpr double legendeZeile = 30;
 constexpr double feld = 18;
 constexpr int pngFaktor = 3; // about 500 dpi at the width of a page
 
-// Okabe-Ito hues for the two solution-focused codes and their counterparts, greys for
+// Colour-blind-safe hues for the two solution-focused codes and their counterparts, greys for
 // the unclear codes and the pause, so that the important contrasts survive grey print.
 QColor farbe(int kategorie)
 {

@@ -169,3 +169,11 @@ QString DatenSpeichern::latin1Tauglich(const QString &text)
         ergebnis += zeichen <= 0xFF ? QChar(char16_t(zeichen)) : QLatin1Char('?');
     return ergebnis;
 }
+
+QString DatenSpeichern::namenMerken(const QString &erster, const QString &zweiter,
+                                    const QString &endung)
+{
+    klient = erster;
+    rater = zweiter;
+    return erster + QLatin1Char('_') + zweiter + endung;
+}

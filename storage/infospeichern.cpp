@@ -70,9 +70,7 @@ bool InfoSpeichern::DatenLeseStream(QTextStream &)
 
 QString InfoSpeichern::DateiName(QString erster, QString zweiter)
 {
-    klient = erster;
-    rater = zweiter;
-    return erster + QLatin1Char('_') + zweiter + QStringLiteral("_Info.dat");
+    return namenMerken(erster, zweiter, QStringLiteral("_Info.dat"));
 }
 
 InfoSpeichern::Uhr InfoSpeichern::uhrSetzen(Uhr uhr)

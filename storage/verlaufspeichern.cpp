@@ -29,7 +29,5 @@ bool VerlaufSpeichern::DatenLeseStream(QTextStream &stream)
 
 QString VerlaufSpeichern::DateiName(QString erster, QString zweiter)
 {
-    klient = erster;
-    rater = zweiter;
-    return erster + QLatin1Char('_') + zweiter + QStringLiteral("_Verlauf.dat");
+    return namenMerken(erster, zweiter, QStringLiteral("_Verlauf.dat"));
 }
