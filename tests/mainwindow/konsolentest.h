@@ -6,6 +6,7 @@
 
 #include "morvantodialog.h"
 #include "sitzungskonfigurationdialog.h"
+#include "testuhr.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,15 +15,6 @@
 
 #include <functional>
 #include <memory>
-
-// Time base driven by the test: elapsed() is whatever the test set.
-class TestUhr : public ZaehlwerkUhr
-{
-public:
-    void restart() override { ms = 0; }
-    qint64 elapsed() const override { return ms; }
-    qint64 ms = 0;
-};
 
 // Calls f with the next modal dialog of type T as soon as it is open.
 template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)
