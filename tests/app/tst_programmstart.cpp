@@ -1,0 +1,154 @@
+#include "fenstersymbol.h"
+#include "menuestart.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <vector>
+
+// How the console starts: from the menu into the session folder, from a terminal where it is.
+class TestProgrammstart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void optionEntnehmen_data();
+    void optionEntnehmen();
+    void menueEintragGibtDieOptionMit();
+    void ordnerWirdAngelegtUndBetreten();
+    void vorhandenerOrdnerBleibtUnberuehrt();
+    void dateiStattOrdnerLaesstDasVerzeichnis();
+    void fenstersymbolInBeidenGroessen();
+
+private:
+    QString altesVerzeichnis;
+};
+
+void TestProgrammstart::init()
+{
+    altesVerzeichnis = QDir::currentPath();
+}
+
+void TestProgrammstart::cleanup()
+{
+    QDir::setCurrent(altesVerzeichnis);
+}
+
+void TestProgrammstart::optionEntnehmen_data()
+{
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<bool>("ausDemMenue");
+    QTest::addColumn<QStringList>("fuerQt");
+
+    QTest::newRow("Terminal ohne Argumente") << QStringList{} << false << QStringList{};
+    QTest::newRow("Terminal mit Qt-Argumenten")
+        << QStringList{"-platform", "offscreen"} << false << QStringList{"-platform", "offscreen"};
+    QTest::newRow("Menü") << QStringList{"--menue"} << true << QStringList{};
+    QTest::newRow("Menü zwischen Qt-Argumenten")
+        << QStringList{"-style", "fusion", "--menue", "-platform", "xcb"} << true
+        << QStringList{"-style", "fusion", "-platform", "xcb"};
+    QTest::newRow("nur das ganze Wort") << QStringList{"--menuex", "--menue=1", "-menue"} << false
+                                        << QStringList{"--menuex", "--menue=1", "-menue"};
+}
+
+void TestProgrammstart::optionEntnehmen()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(bool, ausDemMenue);
+    QFETCH(QStringList, fuerQt);
+
+    std::vector<QByteArray> texte{"morvanto"};
+    for (const QString &a : argumente)
+        texte.push_back(a.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &t : texte)
+        argv.push_back(t.data());
+    argv.push_back(nullptr);
+    int argc = int(texte.size());
+
+    QCOMPARE(MenueStart::optionEntnehmen(argc, argv.data()), ausDemMenue);
+    QStringList rest;
+    for (int i = 1; i < argc; ++i)
+        rest << QString::fromLocal8Bit(argv[i]);
+    QCOMPARE(rest, fuerQt);
+    QCOMPARE(QByteArray(argv[0]), QByteArray("morvanto"));
+    QVERIFY(argv[argc] == nullptr);
+}
+
+// The menu entry and the program must agree on the option, or a menu start would silently
+// write into whatever folder the desktop happens to start programs in.
+void TestProgrammstart::menueEintragGibtDieOptionMit()
+{
+    QFile eintrag(QStringLiteral(MORVANTO_MENUEEINTRAG));
+    QVERIFY(eintrag.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList exec;
+    while (!eintrag.atEnd()) {
+        const QString zeile = QString::fromUtf8(eintrag.readLine()).trimmed();
+        if (zeile.startsWith(QLatin1String("Exec=")))
+            exec << zeile.mid(5);
+    }
+    QCOMPARE(exec, QStringList{"morvanto " + MenueStart::option()});
+}
+
+void TestProgrammstart::ordnerWirdAngelegtUndBetreten()
+{
+    QTemporaryDir heim;
+    QString fehler;
+    QVERIFY(MenueStart::ordnerEinrichten(heim.path(), fehler));
+    QVERIFY(fehler.isEmpty());
+    const QString ordner = QDir(heim.path()).filePath(MenueStart::ordnerName());
+    QCOMPARE(QDir::currentPath(), QDir(ordner).canonicalPath());
+    QVERIFY(QFileInfo(ordner).isDir());
+}
+
+void TestProgrammstart::vorhandenerOrdnerBleibtUnberuehrt()
+{
+    QTemporaryDir heim;
+    const QString ordner = QDir(heim.path()).filePath(MenueStart::ordnerName());
+    QVERIFY(QDir().mkpath(ordner));
+    QFile sitzung(ordner + "/k17_elmaro_Verlauf.dat");
+    QVERIFY(sitzung.open(QIODevice::WriteOnly) && sitzung.write("00:00.000\t0\n") > 0);
+    sitzung.close();
+
+    QString fehler;
+    QVERIFY(MenueStart::ordnerEinrichten(heim.path(), fehler));
+    QCOMPARE(QDir::currentPath(), QDir(ordner).canonicalPath());
+    QFile wieder("k17_elmaro_Verlauf.dat");
+    QVERIFY(wieder.open(QIODevice::ReadOnly));
+    QCOMPARE(wieder.readAll(), QByteArray("00:00.000\t0\n"));
+}
+
+void TestProgrammstart::dateiStattOrdnerLaesstDasVerzeichnis()
+{
+    QTemporaryDir heim;
+    const QString ordner = QDir(heim.path()).filePath(MenueStart::ordnerName());
+    QFile datei(ordner);
+    QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write("kein Ordner") > 0);
+    datei.close();
+    const QString vorher = QDir::currentPath();
+
+    QString fehler;
+    QVERIFY(!MenueStart::ordnerEinrichten(heim.path(), fehler));
+    QVERIFY2(fehler.contains(ordner), qPrintable(fehler));
+    QCOMPARE(QDir::currentPath(), vorher);
+    QVERIFY(datei.open(QIODevice::ReadOnly));
+    QCOMPARE(datei.readAll(), QByteArray("kein Ordner"));
+}
+
+void TestProgrammstart::fenstersymbolInBeidenGroessen()
+{
+    const QIcon symbol = fensterSymbol();
+    QVERIFY(!symbol.isNull());
+    const QList<QSize> groessen = symbol.availableSizes();
+    QVERIFY(groessen.contains(QSize(48, 48)));
+    QVERIFY(groessen.contains(QSize(256, 256)));
+    QVERIFY(!symbol.pixmap(32, 32).isNull());
+}
+
+QTEST_MAIN(TestProgrammstart)
+#include "tst_programmstart.moc"
