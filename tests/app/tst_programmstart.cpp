@@ -23,7 +23,7 @@ private slots:
     void ordnerWirdAngelegtUndBetreten();
     void vorhandenerOrdnerBleibtUnberuehrt();
     void dateiStattOrdnerLaesstDasVerzeichnis();
-    void fenstersymbolInBeidenGroessen();
+    void fenstersymbol();
 
 private:
     QString altesVerzeichnis;
@@ -140,14 +140,18 @@ void TestProgrammstart::dateiStattOrdnerLaesstDasVerzeichnis()
     QCOMPARE(datei.readAll(), QByteArray("kein Ordner"));
 }
 
-void TestProgrammstart::fenstersymbolInBeidenGroessen()
+// The pixels are read without a decoder: a wrong byte order or a missing resource would show
+// a blank or miscoloured icon without any error.
+void TestProgrammstart::fenstersymbol()
 {
     const QIcon symbol = fensterSymbol();
     QVERIFY(!symbol.isNull());
-    const QList<QSize> groessen = symbol.availableSizes();
-    QVERIFY(groessen.contains(QSize(48, 48)));
-    QVERIFY(groessen.contains(QSize(256, 256)));
-    QVERIFY(!symbol.pixmap(32, 32).isNull());
+    QCOMPARE(symbol.availableSizes(), QList<QSize>{QSize(48, 48)});
+    const QImage bild = symbol.pixmap(48, 48).toImage();
+    QCOMPARE(bild.pixelColor(0, 0).alpha(), 0);          // transparent corner
+    QCOMPARE(bild.pixelColor(24, 8), QColor(Qt::white)); // the watch's crown
+    const QColor grund = bild.pixelColor(6, 40);         // dark blue background beside the watch
+    QVERIFY2(grund.blue() > grund.red() && grund.alpha() == 255, qPrintable(grund.name()));
 }
 
 QTEST_MAIN(TestProgrammstart)
