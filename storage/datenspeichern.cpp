@@ -1,9 +1,10 @@
 #include "datenspeichern.h"
 
+#include "atomaredatei.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QTextStream>
 
@@ -89,24 +90,14 @@ bool DatenSpeichern::wiederholen(const QString &dateiName, const QString &bezeic
 
 DatenSpeichern::Versuch DatenSpeichern::speicherVersuch(const QString &dateiName)
 {
-    QSaveFile datei(dateiName);
-    if (!datei.open(QIODevice::WriteOnly) || datei.error() != QFileDevice::NoError)
+    AtomareDatei datei(dateiName);
+    if (!datei.oeffnen())
         return Versuch::NichtGeoeffnet;
 
-    QTextStream stream(&datei);
+    QTextStream stream(datei.geraet());
     streamEinrichten(stream);
     DatenSpeicherStream(stream);
-    stream.flush();
-
-    // After a short write on a full disk the file may report no error and commit() may
-    // still succeed, while only the stream noticed. So every report counts, and a failed
-    // attempt is cancelled before commit() can replace the old file.
-    const bool geschrieben =
-        stream.status() == QTextStream::Ok && datei.error() == QFileDevice::NoError;
-    if (!geschrieben)
-        datei.cancelWriting();
-    const bool uebernommen = datei.commit();
-    return geschrieben && uebernommen ? Versuch::Gelungen : Versuch::Fehlgeschlagen;
+    return datei.abschliessen(&stream) ? Versuch::Gelungen : Versuch::Fehlgeschlagen;
 }
 
 DatenSpeichern::Versuch DatenSpeichern::leseVersuch(const QString &dateiName)

@@ -12,7 +12,7 @@ class QTextStream;
 // and asks the rater "Noch mal versuchen?" for as long as an attempt fails and the answer
 // is Retry. Never shown; a widget only so that it can parent its warning box.
 //
-// Files are Latin-1 without byte-order mark, LF line ends. A save goes through QSaveFile:
+// Files are Latin-1 without byte-order mark, LF line ends. A save goes through AtomareDatei:
 // the target is replaced only by complete content, so when the rater gives up, the old
 // file stays as it was and no temporary file is left.
 class DatenSpeichern : public QWidget

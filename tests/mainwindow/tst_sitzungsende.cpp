@@ -1,4 +1,5 @@
 #include "konsolentest.h"
+#include "testdateien.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,12 +7,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-QByteArray dateiInhalt(const QString &name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
 
 void schreiben(const QString &name, const QByteArray &inhalt)
 {

@@ -1,4 +1,4 @@
-#include "debugfaenger.h"
+#include "debugmitschnitt.h"
 #include "verlauf.h"
 
 #include <QTest>
@@ -262,13 +262,13 @@ void TstVerlauf::einlesen()
     QFETCH(QString, meldung);
     QFETCH(QString, eintraege);
 
-    DebugFaenger faenger;
+    DebugMitschnitt faenger;
     Verlauf v;
     v.eintragen(Zeitpunkt(5, 0), 3); // replaced by the read
     QTextStream in(&datei);
     QTEST(v.einlesen(in), "ok");
 
-    QCOMPARE(DebugFaenger::zeilen(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
+    QCOMPARE(DebugMitschnitt::zeilen(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
     QStringList gelesen;
     for (const auto &[t, e] : v.eintraege())
         gelesen << t.toString() + QLatin1Char('=') + QString::number(e);

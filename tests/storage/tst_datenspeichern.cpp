@@ -1,6 +1,9 @@
+#include "dateigroessengrenze.h"
 #include "datenspeichern.h"
+#include "debugmitschnitt.h"
 #include "infospeichern.h"
-#include "speicherhilfen.h"
+#include "skriptrueckfrage.h"
+#include "testdateien.h"
 #include "verlaufspeichern.h"
 
 #include <QApplication>
@@ -42,37 +45,6 @@ public:
     int schreibVersuche = 0;
     QString gelesen;
     bool lesenErgebnis = true;
-};
-
-// Limits the size of every file the process writes, so that a write fails for real, as on
-// a full disk; root is bound by it too.
-class DateigroessenGrenze
-{
-public:
-    explicit DateigroessenGrenze(rlim_t bytes)
-    {
-        alterSignalwert_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &alt_);
-        rlimit neu = alt_;
-        neu.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &neu);
-    }
-    ~DateigroessenGrenze() { aufheben(); }
-    void aufheben()
-    {
-        if (aktiv_) {
-            setrlimit(RLIMIT_FSIZE, &alt_);
-            std::signal(SIGXFSZ, alterSignalwert_);
-            aktiv_ = false;
-        }
-    }
-    DateigroessenGrenze(const DateigroessenGrenze &) = delete;
-    DateigroessenGrenze &operator=(const DateigroessenGrenze &) = delete;
-
-private:
-    rlimit alt_{};
-    void (*alterSignalwert_)(int) = nullptr;
-    bool aktiv_ = true;
 };
 
 const QByteArray alterInhalt("alter Inhalt, vollstaendig\n");

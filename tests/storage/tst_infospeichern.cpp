@@ -1,5 +1,7 @@
+#include "debugmitschnitt.h"
 #include "infospeichern.h"
-#include "speicherhilfen.h"
+#include "skriptrueckfrage.h"
+#include "testdateien.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

@@ -1,4 +1,6 @@
-#include "speicherhilfen.h"
+#include "debugmitschnitt.h"
+#include "skriptrueckfrage.h"
+#include "testdateien.h"
 #include "verlauf.h"
 #include "verlaufspeichern.h"
 

@@ -1,0 +1,116 @@
+#include "atomaredatei.h"
+
+#include "dateifehler.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+AtomareDatei::AtomareDatei(const QString &pfad) : datei(pfad)
+{
+    datei.setDirectWriteFallback(true);
+}
+
+AtomareDatei::~AtomareDatei()
+{
+    if (datei.isOpen())
+        datei.cancelWriting();
+}
+
+bool AtomareDatei::oeffnen()
+{
+    fehler.clear();
+    if (datei.open(QIODevice::WriteOnly) && datei.error() == QFileDevice::NoError)
+        return true;
+    fehlerMerken(dateiFehlerBeschreibung(datei.fileName(), datei.error(), true));
+    return false;
+}
+
+QIODevice *AtomareDatei::geraet()
+{
+    return &datei;
+}
+
+bool AtomareDatei::schreiben(const QByteArray &daten)
+{
+    if (datei.write(daten) == daten.size())
+        return true;
+    fehlerMerken(dateiFehlerBeschreibung(datei.fileName(), datei.error(), true));
+    return false;
+}
+
+void AtomareDatei::fehlschlagMelden(const QString &grund)
+{
+    fehlerMerken(grund);
+}
+
+bool AtomareDatei::abschliessen(QTextStream *stream)
+{
+    if (!datei.isOpen()) {
+        fehlerMerken(QStringLiteral("Datei nicht geöffnet"));
+        return false;
+    }
+    if (stream) {
+        stream->flush();
+        if (stream->status() != QTextStream::Ok)
+            fehlerMerken(QStringLiteral("Schreibfehler (Datenträger voll?)"));
+    }
+    // A short write on a full disk may leave the file without an error of its own, and
+    // commit() would then happily replace the old file with the truncated one.
+    if (!geraetFehlerfrei() || !fehler.isEmpty()) {
+        datei.cancelWriting();
+        datei.commit();
+        return false;
+    }
+    if (!datei.commit()) {
+        fehlerMerken(dateiFehlerBeschreibung(datei.fileName(), datei.error(), true));
+        return false;
+    }
+    ordnerSynchronisieren();
+    return true;
+}
+
+bool AtomareDatei::geraetFehlerfrei()
+{
+    if (datei.flush() && datei.error() == QFileDevice::NoError)
+        return true;
+    fehlerMerken(dateiFehlerBeschreibung(datei.fileName(), datei.error(), true));
+    return false;
+}
+
+bool AtomareDatei::direktGeschrieben() const
+{
+    return !QFileInfo(QFileInfo(datei.fileName()).absolutePath()).isWritable();
+}
+
+// The first failure is the one worth telling; a short write may come without any error
+// code, and must count all the same.
+void AtomareDatei::fehlerMerken(const QString &text)
+{
+    if (fehler.isEmpty())
+        fehler = text.isEmpty() ? QStringLiteral("Schreibfehler (Datenträger voll?)") : text;
+}
+
+// commit() syncs the content; the rename that put it in place is on the device only once
+// the folder is synced as well.
+void AtomareDatei::ordnerSynchronisieren() const
+{
+    const QByteArray ordner = QFile::encodeName(QFileInfo(datei.fileName()).absolutePath());
+    const int fd = ::open(ordner.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool AtomareDatei::schreibenAtomar(const QString &pfad, const QByteArray &inhalt,
+                                   QString *fehlerText)
+{
+    AtomareDatei datei(pfad);
+    const bool ok = datei.oeffnen() && datei.schreiben(inhalt) && datei.abschliessen();
+    if (fehlerText)
+        *fehlerText = datei.fehlerText();
+    return ok;
+}

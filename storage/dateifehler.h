@@ -1,0 +1,12 @@
+#ifndef DATEIFEHLER_H
+#define DATEIFEHLER_H
+
+#include <QFileDevice>
+#include <QString>
+
+// German words for a failed file operation, instead of the operating system's English
+// ones inside a German sentence. Looks at the path itself where the error code alone is
+// vague (a folder in the way, a missing folder, missing rights).
+QString dateiFehlerBeschreibung(const QString &pfad, QFileDevice::FileError fehler, bool schreiben);
+
+#endif

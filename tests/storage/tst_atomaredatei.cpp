@@ -1,0 +1,100 @@
+#include "atomaredatei.h"
+#include "dateigroessengrenze.h"
+#include "testdateien.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <memory>
+
+namespace {
+
+const QByteArray alterInhalt("alter Inhalt, vollstaendig\n");
+
+} // namespace
+
+class TstAtomareDatei : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ordner = std::make_unique<QTemporaryDir>();
+        QVERIFY(ordner->isValid());
+        ziel = ordner->filePath(QStringLiteral("ziel.dat"));
+        QVERIFY(dateiSchreiben(ziel, alterInhalt));
+    }
+
+    void ersetztDasZielNurVollstaendig()
+    {
+        QString fehler = QStringLiteral("unberuehrt");
+        QVERIFY(AtomareDatei::schreibenAtomar(ziel, "neu\n", &fehler));
+        QCOMPARE(dateiInhalt(ziel), QByteArray("neu\n"));
+        QCOMPARE(fehler, QString());
+        QCOMPARE(eintraege(ordner->path()), QStringList{QStringLiteral("ziel.dat")});
+    }
+
+    void streamFehlerUndSelbstgemeldeteFehlerLassenDasAlteStehen_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::newRow("voller Datentraeger, Bytes") << 0;
+        QTest::newRow("voller Datentraeger, Stream") << 1;
+        QTest::newRow("Schreiber meldet Fehlschlag") << 2;
+        QTest::newRow("nie abgeschlossen") << 3;
+    }
+    void streamFehlerUndSelbstgemeldeteFehlerLassenDasAlteStehen()
+    {
+        QFETCH(int, art);
+        const QByteArray gross(200000, 'x');
+        bool ok = true;
+        {
+            DateigroessenGrenze grenze(art <= 1 ? 4096 : RLIM_INFINITY);
+            AtomareDatei datei(ziel);
+            QVERIFY(datei.oeffnen());
+            if (art == 0) {
+                datei.schreiben(gross);
+                ok = datei.abschliessen();
+            } else if (art == 1) {
+                QTextStream stream(datei.geraet());
+                stream << gross;
+                ok = datei.abschliessen(&stream);
+            } else if (art == 2) {
+                datei.schreiben("halb");
+                datei.fehlschlagMelden(QStringLiteral("Bild nicht zu schreiben"));
+                ok = datei.abschliessen();
+                QCOMPARE(datei.fehlerText(), QStringLiteral("Bild nicht zu schreiben"));
+            } else {
+                datei.schreiben("halb");
+                ok = false;
+            }
+            if (art <= 1)
+                QVERIFY2(!datei.fehlerText().isEmpty(), "a failure names its cause");
+        }
+        QVERIFY(!ok);
+        QCOMPARE(dateiInhalt(ziel), alterInhalt);
+        QCOMPARE(eintraege(ordner->path()), QStringList{QStringLiteral("ziel.dat")});
+    }
+
+    void oeffnenScheitertMitDeutscherBegruendung()
+    {
+        QVERIFY(QDir(ordner->path()).mkdir(QStringLiteral("ordner")));
+        QString fehler;
+        QVERIFY(!AtomareDatei::schreibenAtomar(ordner->filePath(QStringLiteral("ordner")), "x",
+                                               &fehler));
+        QCOMPARE(fehler, QStringLiteral("ist ein Ordner, keine Datei"));
+
+        QVERIFY(!AtomareDatei::schreibenAtomar(ordner->filePath(QStringLiteral("fehlt/x.dat")), "x",
+                                               &fehler));
+        QCOMPARE(fehler, QStringLiteral("der Ordner existiert nicht"));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> ordner;
+    QString ziel;
+};
+
+QTEST_GUILESS_MAIN(TstAtomareDatei)
+#include "tst_atomaredatei.moc"

@@ -1,0 +1,14 @@
+#ifndef TESTDATEIEN_H
+#define TESTDATEIEN_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A file's bytes, or "<nicht lesbar>" when it cannot be read.
+QByteArray dateiInhalt(const QString &pfad);
+bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
+// Every entry of a folder, hidden ones included, so that a left-over temporary file shows.
+QStringList eintraege(const QString &verzeichnis);
+
+#endif
