@@ -1,5 +1,6 @@
 #include "fenstersymbol.h"
 #include "menuestart.h"
+#include "testdateien.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,33 +112,26 @@ void TestProgrammstart::vorhandenerOrdnerBleibtUnberuehrt()
     QTemporaryDir heim;
     const QString ordner = QDir(heim.path()).filePath(MenueStart::ordnerName());
     QVERIFY(QDir().mkpath(ordner));
-    QFile sitzung(ordner + "/k17_elmaro_Verlauf.dat");
-    QVERIFY(sitzung.open(QIODevice::WriteOnly) && sitzung.write("00:00.000\t0\n") > 0);
-    sitzung.close();
+    QVERIFY(dateiSchreiben(ordner + "/k17_elmaro_Verlauf.dat", "00:00.000\t0\n"));
 
     QString fehler;
     QVERIFY(MenueStart::ordnerEinrichten(heim.path(), fehler));
     QCOMPARE(QDir::currentPath(), QDir(ordner).canonicalPath());
-    QFile wieder("k17_elmaro_Verlauf.dat");
-    QVERIFY(wieder.open(QIODevice::ReadOnly));
-    QCOMPARE(wieder.readAll(), QByteArray("00:00.000\t0\n"));
+    QCOMPARE(dateiInhalt("k17_elmaro_Verlauf.dat"), QByteArray("00:00.000\t0\n"));
 }
 
 void TestProgrammstart::dateiStattOrdnerLaesstDasVerzeichnis()
 {
     QTemporaryDir heim;
     const QString ordner = QDir(heim.path()).filePath(MenueStart::ordnerName());
-    QFile datei(ordner);
-    QVERIFY(datei.open(QIODevice::WriteOnly) && datei.write("kein Ordner") > 0);
-    datei.close();
+    QVERIFY(dateiSchreiben(ordner, "kein Ordner"));
     const QString vorher = QDir::currentPath();
 
     QString fehler;
     QVERIFY(!MenueStart::ordnerEinrichten(heim.path(), fehler));
     QVERIFY2(fehler.contains(ordner), qPrintable(fehler));
     QCOMPARE(QDir::currentPath(), vorher);
-    QVERIFY(datei.open(QIODevice::ReadOnly));
-    QCOMPARE(datei.readAll(), QByteArray("kein Ordner"));
+    QCOMPARE(dateiInhalt(ordner), QByteArray("kein Ordner"));
 }
 
 // The pixels are read without a decoder: a wrong byte order or a missing resource would show
