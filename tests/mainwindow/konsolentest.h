@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -24,7 +25,11 @@ template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, f] {
         auto *m = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!m || QApplication::activeWindow() != m)
+        // On a loaded machine the dialog may be modal before it is laid out and exposed,
+        // and before it is active; a click then misses its button, and the keyboard focus
+        // is still elsewhere.
+        if (!m || !m->windowHandle() || !m->windowHandle()->isExposed() ||
+            QApplication::activeWindow() != m)
             return;
         timer->stop();
         timer->deleteLater();
