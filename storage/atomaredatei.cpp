@@ -8,7 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-AtomareDatei::AtomareDatei(const QString &pfad) : datei(pfad)
+AtomareDatei::AtomareDatei(const QString &pfad) : datei(pfad), pruefer(&datei)
 {
     datei.setDirectWriteFallback(true);
 }
@@ -22,20 +22,22 @@ AtomareDatei::~AtomareDatei()
 bool AtomareDatei::oeffnen()
 {
     fehler.clear();
-    if (datei.open(QIODevice::WriteOnly) && datei.error() == QFileDevice::NoError)
+    if (datei.open(QIODevice::WriteOnly) && datei.error() == QFileDevice::NoError) {
+        pruefer.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         return true;
+    }
     fehlerMerken(dateiFehlerBeschreibung(datei.fileName(), datei.error(), true));
     return false;
 }
 
 QIODevice *AtomareDatei::geraet()
 {
-    return &datei;
+    return &pruefer;
 }
 
 bool AtomareDatei::schreiben(const QByteArray &daten)
 {
-    if (datei.write(daten) == daten.size())
+    if (pruefer.write(daten) == daten.size())
         return true;
     fehlerMerken(dateiFehlerBeschreibung(datei.fileName(), datei.error(), true));
     return false;
@@ -74,7 +76,7 @@ bool AtomareDatei::abschliessen(QTextStream *stream)
 
 bool AtomareDatei::geraetFehlerfrei()
 {
-    if (datei.flush() && datei.error() == QFileDevice::NoError)
+    if (datei.flush() && datei.error() == QFileDevice::NoError && !pruefer.kurzGeschrieben())
         return true;
     fehlerMerken(dateiFehlerBeschreibung(datei.fileName(), datei.error(), true));
     return false;

@@ -1,6 +1,8 @@
 #ifndef ATOMAREDATEI_H
 #define ATOMAREDATEI_H
 
+#include "pruefgeraet.h"
+
 #include <QSaveFile>
 #include <QString>
 
@@ -47,6 +49,8 @@ private:
     void ordnerSynchronisieren() const;
 
     QSaveFile datei;
+    // Every write goes through it, so that a short one never goes unnoticed.
+    PruefGeraet pruefer;
     QString fehler;
 };
 
