@@ -68,26 +68,37 @@ std::vector<int> enden(const Sitzung &s, qint64 von, qint64 bis)
     return indizes;
 }
 
-int ungepaart(const Sitzung &s, const std::vector<int> &indizes,
-              const std::vector<Ereignisabgleich::Paar> &paare, int Ereignisabgleich::Paar::*seite,
-              qint64 von, qint64 bis)
+std::vector<int> ungepaart(const Sitzung &s, const std::vector<int> &indizes,
+                           const std::vector<Ereignisabgleich::Paar> &paare,
+                           int Ereignisabgleich::Paar::*seite, qint64 von, qint64 bis)
 {
     std::vector<bool> gepaart(s.einheiten().size(), false);
     for (const Ereignisabgleich::Paar &p : paare)
         gepaart[size_t(p.*seite)] = true;
-    int n = 0;
+    std::vector<int> ergebnis;
     for (const int i : indizes) {
         const qint64 t = s.einheiten()[size_t(i)].ende;
         if (!gepaart[size_t(i)] && t > von && t <= bis)
-            ++n;
+            ergebnis.push_back(i);
     }
-    return n;
+    return ergebnis;
 }
 
 } // namespace
 
+const QStringList &Ereignisabgleich::segmentierungKuerzel()
+{
+    static const QStringList kuerzel = [] {
+        QStringList k = Kreuztabelle().alleKuerzel();
+        k << QStringLiteral("ohne");
+        return k;
+    }();
+    return kuerzel;
+}
+
 Ereignisabgleich::Ereignisabgleich(const Sitzung &a, const Sitzung &b, qint64 toleranz, qint64 von,
                                    qint64 bis)
+    : segmentierung_(segmentierungKuerzel())
 {
     // Ends just outside the shared span may still pair with one inside it; unpaired
     // they only show that one rater went on longer, which is no disagreement.
@@ -124,6 +135,15 @@ Ereignisabgleich::Ereignisabgleich(const Sitzung &a, const Sitzung &b, qint64 to
     for (const Paar &p : paare_)
         tabelle_.hinzufuegen(a.einheiten()[size_t(p.a)].kategorie,
                              b.einheiten()[size_t(p.b)].kategorie);
-    nurA_ = ungepaart(a, ia, paare_, &Paar::a, von, bis);
-    nurB_ = ungepaart(b, ib, paare_, &Paar::b, von, bis);
+    ungepaartA_ = ungepaart(a, ia, paare_, &Paar::a, von, bis);
+    ungepaartB_ = ungepaart(b, ib, paare_, &Paar::b, von, bis);
+
+    for (int z = 1; z <= tabelle_.kategorien(); ++z) {
+        for (int s = 1; s <= tabelle_.kategorien(); ++s)
+            segmentierung_.hinzufuegen(z, s, tabelle_.anzahl(z, s));
+    }
+    for (const int i : ungepaartA_)
+        segmentierung_.hinzufuegen(a.einheiten()[size_t(i)].kategorie, Ohne);
+    for (const int j : ungepaartB_)
+        segmentierung_.hinzufuegen(Ohne, b.einheiten()[size_t(j)].kategorie);
 }

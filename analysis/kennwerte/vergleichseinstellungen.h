@@ -3,7 +3,7 @@
 
 #include <QtGlobal>
 
-// Options of the agreement command, all times in microseconds.
+// Options of the agreement commands, all times in microseconds.
 struct Vergleichseinstellungen
 {
     qint64 schritt = 100000;
@@ -11,6 +11,10 @@ struct Vergleichseinstellungen
     qint64 versatz = 0;
     bool versatzAutomatisch = false;
     qint64 suchbereich = 3000000;
+    // Bootstrap of the time-based intervals: resamples (0: none), seed, units per block.
+    int wiederholungen = 1000;
+    quint64 startwert = 1;
+    int block = 1;
 };
 
 #endif

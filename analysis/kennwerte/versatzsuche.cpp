@@ -57,3 +57,9 @@ qint64 Versatzsuche::besterVersatz(qint64 bereich) const
     }
     return bester;
 }
+
+bool Versatzsuche::amRand(qint64 versatz, qint64 bereich) const
+{
+    const qint64 schritte = schritt_ > 0 ? bereich / schritt_ : 0;
+    return schritte > 0 && (versatz == schritte * schritt_ || versatz == -schritte * schritt_);
+}

@@ -19,6 +19,8 @@ public:
     Kennwert uebereinstimmung(qint64 versatz) const;
     // Within +-bereich; the smaller shift wins a tie, so 0 stays 0 when nothing is better.
     qint64 besterVersatz(qint64 bereich) const;
+    // The shift is the outermost candidate of the range: a better one may lie beyond.
+    bool amRand(qint64 versatz, qint64 bereich) const;
 
 private:
     const Sitzung &a_;

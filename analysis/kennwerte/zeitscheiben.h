@@ -11,6 +11,16 @@
 class Zeitscheiben
 {
 public:
+    // Consecutive slices that lie in the same unit of the first rater and carry the same
+    // pair of categories.
+    struct Lauf
+    {
+        int einheitA;
+        int a;
+        int b;
+        qint64 anzahl;
+    };
+
     Zeitscheiben(const Sitzung &a, const Sitzung &b, qint64 schritt);
 
     qint64 beginn() const { return beginn_; }
@@ -19,17 +29,24 @@ public:
     // Whole slices only; 0 when the raters share less than one slice.
     qint64 anzahl() const { return anzahl_; }
     const Kreuztabelle &tabelle() const { return tabelle_; }
+    // The slices in time order, run by run.
+    const std::vector<Lauf> &laeufe() const { return laeufe_; }
 
     // Category of each slice midpoint beginn + (k + 1/2) * schritt; 0 where no unit
-    // holds it. One pass with two pointers, the units being in time order.
+    // holds it.
     static std::vector<int> kategorien(const Sitzung &s, qint64 beginn, qint64 schritt,
                                        qint64 anzahl);
+    // Index of the unit holding each slice midpoint; -1 where none does. One pass with two
+    // pointers, the units being in time order.
+    static std::vector<int> einheiten(const Sitzung &s, qint64 beginn, qint64 schritt,
+                                      qint64 anzahl);
 
 private:
     qint64 beginn_ = 0;
     qint64 schritt_ = 0;
     qint64 anzahl_ = 0;
     Kreuztabelle tabelle_;
+    std::vector<Lauf> laeufe_;
 };
 
 #endif
