@@ -3,6 +3,8 @@
 #include "einschaetzung.h"
 #include "zeitpunkt.h"
 
+#include <algorithm>
+
 QString dezimal(double x, int stellen)
 {
     QString s = QString::number(x, 'f', stellen);
@@ -69,16 +71,66 @@ QString csvZahl(const Kennwert &k, int stellen)
     return k.definiert ? dezimal(k.wert, stellen) : QString();
 }
 
+QString spaltenText(const QList<QStringList> &zeilen, const QList<bool> &rechts,
+                    const QString &einrueckung)
+{
+    QList<qsizetype> breite;
+    for (const QStringList &z : zeilen) {
+        for (qsizetype i = 0; i < z.size(); ++i) {
+            if (breite.size() <= i)
+                breite.append(0);
+            breite[i] = std::max(breite[i], z[i].size());
+        }
+    }
+    QString s;
+    for (const QStringList &z : zeilen) {
+        QString zeile = einrueckung;
+        for (qsizetype i = 0; i < z.size(); ++i) {
+            if (i > 0)
+                zeile += QStringLiteral("  ");
+            const bool r = i < rechts.size() && rechts[i];
+            zeile += r ? z[i].rightJustified(breite[i]) : z[i].leftJustified(breite[i]);
+        }
+        while (zeile.endsWith(QLatin1Char(' ')))
+            zeile.chop(1);
+        s += zeile + QLatin1Char('\n');
+    }
+    return s;
+}
+
+QString schaetzungText(const Schaetzung &s, int stellen)
+{
+    if (!s.wert.definiert)
+        return kennwertText(s.wert, stellen);
+    const QString wert = dezimal(s.wert.wert, stellen);
+    const Intervall &i = s.intervall;
+    if (!i.definiert)
+        return wert + QStringLiteral("   kein Intervall (%1)").arg(i.grund);
+    return wert + QStringLiteral("   95 %-KI [%1, %2], SE %3")
+                      .arg(dezimal(i.unten, stellen), dezimal(i.oben, stellen),
+                           dezimal(i.standardfehler, stellen));
+}
+
 QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
                    const QString &einrueckung)
 {
+    QStringList kuerzel;
+    for (int k = TL; k <= NIX; ++k)
+        kuerzel << EinschaetzungKuerzel[k];
+    return matrixText(zelle, breite, einrueckung, kuerzel);
+}
+
+QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
+                   const QString &einrueckung, const QStringList &kuerzel)
+{
+    const int n = int(kuerzel.size());
     QString s = einrueckung + QString(5, QLatin1Char(' '));
-    for (int spalte = TL; spalte <= NIX; ++spalte)
-        s += EinschaetzungKuerzel[spalte].rightJustified(breite);
+    for (int spalte = 1; spalte <= n; ++spalte)
+        s += kuerzel[spalte - 1].rightJustified(breite);
     s += QLatin1Char('\n');
-    for (int zeile = TL; zeile <= NIX; ++zeile) {
-        s += einrueckung + EinschaetzungKuerzel[zeile].leftJustified(5);
-        for (int spalte = TL; spalte <= NIX; ++spalte)
+    for (int zeile = 1; zeile <= n; ++zeile) {
+        s += einrueckung + kuerzel[zeile - 1].leftJustified(5);
+        for (int spalte = 1; spalte <= n; ++spalte)
             s += zelle(zeile, spalte).rightJustified(breite);
         s += QLatin1Char('\n');
     }

@@ -2,6 +2,7 @@
 #define AUSGABEFORMAT_H
 
 #include "kennwert.h"
+#include "schaetzung.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,8 +25,20 @@ QString csvZeile(const QStringList &felder);
 // Empty cell for an undefined figure: R and spreadsheets read it as missing.
 QString csvZahl(const Kennwert &k, int stellen);
 
+// Rows of cells as aligned columns, each line indented; rechts[i]: column i is
+// right-aligned (numbers). The first row is the head.
+QString spaltenText(const QList<QStringList> &zeilen, const QList<bool> &rechts,
+                    const QString &einrueckung);
+
+// "0.895   95 %-KI [0.871, 0.918], SE 0.012", or the reason why there is no figure or
+// no interval.
+QString schaetzungText(const Schaetzung &s, int stellen);
+
 // A 7 x 7 table with the short codes as row and column heads, each line indented.
 QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
                    const QString &einrueckung);
+// The same for any scheme, categories 1 to kuerzel.size().
+QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
+                   const QString &einrueckung, const QStringList &kuerzel);
 
 #endif

@@ -1,63 +1,42 @@
 #include "zeitleiste.h"
 
+#include "atomaredatei.h"
 #include "ausgabeformat.h"
 #include "einschaetzung.h"
 #include "formatierung.h"
+#include "palette.h"
+#include "sichtbar.h"
+#include "studienaufbau.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
 
 namespace {
 
-// At the width of a printed page (16 cm) the 18 px text comes out at about 7.5 pt.
-constexpr double breite = 1100;
+// At 17 cm wide the 18-unit text comes out at about 8 pt.
 constexpr double aussen = 24;
 constexpr double bandHoehe = 40;
 constexpr double bandAbstand = 14;
 constexpr double achseHoehe = 58;
 constexpr double legendeZeile = 30;
 constexpr double feld = 18;
-constexpr int pngFaktor = 3; // about 500 dpi at the width of a page
-
-// Colour-blind-safe hues for the two solution-focused codes and their counterparts, greys for
-// the unclear codes and the pause, so that the important contrasts survive grey print.
-QColor farbe(int kategorie)
-{
-    switch (kategorie) {
-    case TL:
-        return QColor(0, 114, 178);
-    case TNL:
-        return QColor(213, 94, 0);
-    case TU:
-        return QColor(110, 110, 110);
-    case KL:
-        return QColor(86, 180, 233);
-    case KNL:
-        return QColor(230, 159, 0);
-    case KU:
-        return QColor(175, 175, 175);
-    case NIX:
-        return QColor(232, 232, 232);
-    default:
-        return QColor(Qt::white);
-    }
-}
+constexpr double titelHoehe = 40;
+constexpr double pngDpi = 300;
 
 const QColor abweichungFarbe(34, 34, 34);
 const QColor linienFarbe(90, 90, 90);
 const QColor schraffurFarbe(120, 120, 120);
 
-QFont schrift()
+QFont schrift(int groesse = 18)
 {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(18);
+    f.setPixelSize(groesse);
     return f;
 }
 
@@ -84,10 +63,10 @@ struct Legendeneintrag
     bool schraffiert;
 };
 
-bool nichtGeschrieben(const QSaveFile &f, QString &fehler)
+bool nichtGeschrieben(const QString &datei, const AtomareDatei &f, QString &fehler)
 {
-    fehler =
-        QStringLiteral("%1: kann nicht geschrieben werden (%2)").arg(f.fileName(), f.errorString());
+    fehler = QStringLiteral("%1: kann nicht geschrieben werden (%2)")
+                 .arg(sichtbar(datei), f.fehlerText());
     return false;
 }
 
@@ -109,29 +88,64 @@ void schraffieren(QPainter &p, const QRectF &r, const QColor &farbe)
 
 struct Zeitleiste::Masse
 {
-    double links;  // left edge of the bands, after the file names
+    double links;  // left edge of the bands, after the labels
     double rechts; // right edge
+    double oben;   // top of the first band, below the title
     double achseOben;
     double legendeOben;
     double hoehe;
+    qint64 von;
+    qint64 bis;
     std::vector<Legendeneintrag> legende;
     std::vector<double> legendeX;
     std::vector<int> legendeZeileVon;
 
-    // Times before 00:00 (a negative shift) are drawn at 00:00.
-    double x(qint64 us, qint64 dauer) const
+    // Times outside the window (a negative shift, say) are drawn at its edges.
+    double x(qint64 us) const
     {
-        return links + (rechts - links) * double(std::max<qint64>(us, 0)) / double(dauer);
+        const qint64 t = std::clamp(us, von, bis);
+        return links + (rechts - links) * double(t - von) / double(bis - von);
     }
-    double bandOben(int index) const { return aussen + index * (bandHoehe + bandAbstand); }
+    double bandOben(int index) const { return oben + index * (bandHoehe + bandAbstand); }
 };
 
-Zeitleiste::Zeitleiste(std::vector<Sitzung> sitzungen, qint64 versatzB)
-    : sitzungen_(std::move(sitzungen)), versatzB_(versatzB)
+Zeitleiste::Zeitleiste(std::vector<Sitzung> sitzungen, qint64 versatzB,
+                       const Zeitleistenoptionen &optionen)
+    : sitzungen_(std::move(sitzungen)), versatzB_(versatzB), optionen_(optionen),
+      namen_(optionen.namen.size() == qsizetype(sitzungen_.size()) ? optionen.namen
+                                                                   : standardNamen(sitzungen_)),
+      von_(std::max<qint64>(optionen.von, 0))
 {
     for (const Sitzung &s : sitzungen_)
-        dauer_ = std::max(dauer_, s.ende());
-    dauer_ = std::max<qint64>(dauer_, 1000000);
+        bis_ = std::max(bis_, s.ende());
+    if (optionen.bis >= 0)
+        bis_ = optionen.bis;
+    bis_ = std::max<qint64>(bis_, von_ + 1000000);
+}
+
+QStringList Zeitleiste::standardNamen(const std::vector<Sitzung> &sitzungen)
+{
+    QStringList klienten;
+    QStringList rater;
+    for (const Sitzung &s : sitzungen) {
+        QString k;
+        QString r;
+        if (!Studienaufbau::zerlegen(s, k, r))
+            return {};
+        if (!klienten.contains(k, Qt::CaseInsensitive))
+            klienten << k;
+        rater << r;
+    }
+    if (klienten.size() <= 1)
+        return rater;
+    QStringList namen;
+    for (qsizetype i = 0; i < rater.size(); ++i) {
+        QString k;
+        QString r;
+        Studienaufbau::zerlegen(sitzungen[size_t(i)], k, r);
+        namen << k + QStringLiteral(" / ") + r;
+    }
+    return namen;
 }
 
 int Zeitleiste::baender() const
@@ -147,12 +161,15 @@ Zeitleiste::Masse Zeitleiste::masse() const
     for (size_t i = 0; i < sitzungen_.size(); ++i)
         namen = std::max(namen, fm.horizontalAdvance(beschriftung(i)));
     m.links = aussen + std::min(namen, 260.0) + 12;
-    m.rechts = breite - aussen - 8;
+    m.rechts = Breite - aussen - 8;
+    m.oben = aussen + (optionen_.titel.isEmpty() ? 0.0 : titelHoehe);
+    m.von = von_;
+    m.bis = bis_;
     m.achseOben = m.bandOben(baender()) - bandAbstand + 6;
     m.legendeOben = m.achseOben + achseHoehe;
 
     for (int k = TL; k <= NIX; ++k)
-        m.legende.push_back({farbe(k),
+        m.legende.push_back({kategorieFarbe(k),
                              EinschaetzungKuerzel[k] + QStringLiteral("  ") + EinschaetzungName[k],
                              false});
     if (sitzungen_.size() == 2) {
@@ -163,7 +180,7 @@ Zeitleiste::Masse Zeitleiste::masse() const
     int zeile = 0;
     for (const Legendeneintrag &e : m.legende) {
         const double w = feld + 8 + fm.horizontalAdvance(e.text) + 28;
-        if (x > aussen && x + w > breite - aussen) {
+        if (x > aussen && x + w > Breite - aussen) {
             x = aussen;
             ++zeile;
         }
@@ -171,33 +188,52 @@ Zeitleiste::Masse Zeitleiste::masse() const
         m.legendeZeileVon.push_back(zeile);
         x += w;
     }
-    m.hoehe = m.legendeOben + (zeile + 1) * legendeZeile + aussen - 6;
+    m.hoehe = optionen_.legende ? m.legendeOben + (zeile + 1) * legendeZeile + aussen - 6
+                                : m.legendeOben + 6;
     return m;
 }
 
-QSize Zeitleiste::groesse() const
+QSizeF Zeitleiste::groesse() const
 {
-    return QSize(int(breite), int(masse().hoehe));
+    return QSizeF(Breite, masse().hoehe);
 }
 
 void Zeitleiste::zeichnen(QPainter &p) const
 {
     const Masse m = masse();
     p.save();
-    p.fillRect(QRectF(0, 0, breite, m.hoehe), Qt::white);
+    p.fillRect(QRectF(0, 0, Breite, m.hoehe), Qt::white);
+    titelZeichnen(p);
     p.setFont(schrift());
     for (size_t i = 0; i < sitzungen_.size(); ++i)
         bandZeichnen(p, m, i);
     if (sitzungen_.size() == 2)
         abweichungZeichnen(p, m);
     achseZeichnen(p, m);
-    legendeZeichnen(p, m);
+    if (optionen_.legende)
+        legendeZeichnen(p, m);
     p.restore();
+}
+
+void Zeitleiste::titelZeichnen(QPainter &p) const
+{
+    if (optionen_.titel.isEmpty())
+        return;
+    QFont f = schrift(24);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    const QFontMetricsF fm(f);
+    p.drawText(QRectF(aussen, aussen - 6, Breite - 2 * aussen, titelHoehe),
+               Qt::AlignLeft | Qt::AlignTop,
+               fm.elidedText(optionen_.titel, Qt::ElideRight, Breite - 2 * aussen));
 }
 
 QString Zeitleiste::beschriftung(size_t index) const
 {
-    const QString name = QFileInfo(sitzungen_[index].datei()).fileName();
+    const QString name = index < size_t(namen_.size())
+                             ? namen_[qsizetype(index)]
+                             : QFileInfo(sitzungen_[index].datei()).fileName();
     if (index == 1 && versatzB_ != 0)
         return name + QStringLiteral(" (") + versatzText(versatzB_) + QLatin1Char(')');
     return name;
@@ -218,14 +254,18 @@ void Zeitleiste::bandZeichnen(QPainter &p, const Masse &m, size_t index) const
                    Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("keine Sinneinheit"));
     }
     for (const Einheit &e : s.einheiten()) {
-        const double x0 = m.x(e.beginn, dauer_);
-        const double x1 = m.x(e.ende, dauer_);
-        p.fillRect(QRectF(x0, oben, std::max(x1 - x0, 0.5), bandHoehe), farbe(e.kategorie));
+        if (e.ende <= m.von || e.beginn >= m.bis)
+            continue;
+        const double x0 = m.x(e.beginn);
+        const double x1 = m.x(e.ende);
+        p.fillRect(QRectF(x0, oben, std::max(x1 - x0, 0.5), bandHoehe),
+                   kategorieFarbe(e.kategorie));
     }
     p.setPen(QPen(linienFarbe, 1));
     p.setBrush(Qt::NoBrush);
-    const double x0 = m.x(s.beginn(), dauer_);
-    p.drawRect(QRectF(x0, oben, m.x(s.ende(), dauer_) - x0, bandHoehe));
+    const double x0 = m.x(s.beginn());
+    if (m.x(s.ende()) > x0)
+        p.drawRect(QRectF(x0, oben, m.x(s.ende()) - x0, bandHoehe));
 }
 
 void Zeitleiste::abweichungZeichnen(QPainter &p, const Masse &m) const
@@ -242,21 +282,23 @@ void Zeitleiste::abweichungZeichnen(QPainter &p, const Masse &m) const
     const qint64 von = std::max(a.beginn(), b.beginn());
     const qint64 bis = std::min(a.ende(), b.ende());
     const auto streifen = [&](qint64 t0, qint64 t1) {
-        return QRectF(m.x(t0, dauer_), mitte, m.x(t1, dauer_) - m.x(t0, dauer_), hoehe);
+        return QRectF(m.x(t0), mitte, m.x(t1) - m.x(t0), hoehe);
     };
     if (std::min(a.beginn(), b.beginn()) < von)
         schraffieren(p, streifen(std::min(a.beginn(), b.beginn()), von), schraffurFarbe);
     if (std::max(a.ende(), b.ende()) > bis)
         schraffieren(p, streifen(bis, std::max(a.ende(), b.ende())), schraffurFarbe);
     for (const auto &[t0, t1] : abweichungen(a, b)) {
+        if (t1 <= m.von || t0 >= m.bis)
+            continue;
         QRectF r = streifen(t0, t1);
         r.setWidth(std::max(r.width(), 0.5));
         p.fillRect(r, abweichungFarbe);
     }
     p.setPen(QPen(linienFarbe, 1));
     const double y = oben + bandHoehe / 2;
-    if (bis > von)
-        p.drawLine(QPointF(m.x(von, dauer_), y), QPointF(m.x(bis, dauer_), y));
+    if (m.x(bis) > m.x(von))
+        p.drawLine(QPointF(m.x(von), y), QPointF(m.x(bis), y));
 }
 
 void Zeitleiste::achseZeichnen(QPainter &p, const Masse &m) const
@@ -264,14 +306,17 @@ void Zeitleiste::achseZeichnen(QPainter &p, const Masse &m) const
     const double y = m.achseOben;
     p.setPen(QPen(Qt::black, 1));
     p.drawLine(QPointF(m.links, y), QPointF(m.rechts, y));
-    const qint64 schritt = teilung(dauer_);
-    for (qint64 t = 0; t <= dauer_; t += schritt) {
-        const double x = m.x(t, dauer_);
+    const qint64 schritt = teilung(m.bis - m.von);
+    for (qint64 t = (m.von + schritt - 1) / schritt * schritt; t <= m.bis; t += schritt) {
+        const double x = m.x(t);
         p.drawLine(QPointF(x, y), QPointF(x, y + 6));
         p.drawText(QRectF(x - 50, y + 8, 100, 22), Qt::AlignHCenter | Qt::AlignTop, mmss(t));
     }
+    QString achse = QStringLiteral("Zeit (mm:ss)");
+    if (optionen_.von > 0 || optionen_.bis >= 0)
+        achse += QStringLiteral(", Ausschnitt %1 bis %2").arg(zeitText(m.von), zeitText(m.bis));
     p.drawText(QRectF(m.links, y + 30, m.rechts - m.links, 22), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Zeit (mm:ss)"));
+               achse);
 }
 
 void Zeitleiste::legendeZeichnen(QPainter &p, const Masse &m) const
@@ -287,7 +332,7 @@ void Zeitleiste::legendeZeichnen(QPainter &p, const Masse &m) const
         p.setBrush(Qt::NoBrush);
         p.drawRect(kasten);
         p.setPen(Qt::black);
-        p.drawText(QRectF(m.legendeX[i] + feld + 8, y, breite, feld + 6),
+        p.drawText(QRectF(m.legendeX[i] + feld + 8, y, Breite, feld + 6),
                    Qt::AlignLeft | Qt::AlignVCenter, e.text);
     }
 }
@@ -325,39 +370,49 @@ bool Zeitleiste::speichern(const QString &datei, QString &fehler) const
 
 bool Zeitleiste::pngSpeichern(const QString &datei, QString &fehler) const
 {
-    const QSize g = groesse();
-    QImage bild(g * pngFaktor, QImage::Format_RGB32);
-    bild.setDevicePixelRatio(pngFaktor);
+    // 17 cm at 300 dpi; the picture states its resolution, so it prints at that width.
+    const double faktor = BreiteMillimeter / 25.4 * pngDpi / Breite;
+    const QSizeF g = groesse();
+    QImage bild(int(std::lround(g.width() * faktor)), int(std::lround(g.height() * faktor)),
+                QImage::Format_RGB32);
+    const int punkteJeMeter = int(std::lround(pngDpi / 0.0254));
+    bild.setDotsPerMeterX(punkteJeMeter);
+    bild.setDotsPerMeterY(punkteJeMeter);
     bild.fill(Qt::white);
     {
         QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
+        p.scale(faktor, faktor);
         zeichnen(p);
     }
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly))
-        return nichtGeschrieben(f, fehler);
-    if (!bild.save(&f, "PNG")) {
-        f.cancelWriting();
-        return nichtGeschrieben(f, fehler);
-    }
-    return f.commit() || nichtGeschrieben(f, fehler);
+    AtomareDatei f(datei);
+    if (!f.oeffnen())
+        return nichtGeschrieben(datei, f, fehler);
+    if (!bild.save(f.geraet(), "PNG"))
+        f.fehlschlagMelden(QStringLiteral("das PNG-Bild ließ sich nicht schreiben"));
+    return f.abschliessen() || nichtGeschrieben(datei, f, fehler);
 }
 
 bool Zeitleiste::svgSpeichern(const QString &datei, QString &fehler) const
 {
-    QSaveFile f(datei);
-    if (!f.open(QIODevice::WriteOnly))
-        return nichtGeschrieben(f, fehler);
-    const QSize g = groesse();
+    AtomareDatei f(datei);
+    if (!f.oeffnen())
+        return nichtGeschrieben(datei, f, fehler);
+    // The generator states width and height in millimetres as size * 25.4 / resolution:
+    // 1700 "pixels" at 254 dpi make 170 mm, the drawing keeps its own units in the viewBox.
+    const QSizeF g = groesse();
+    const double mm = BreiteMillimeter / Breite;
     QSvgGenerator svg;
-    svg.setOutputDevice(&f);
-    svg.setSize(g);
-    svg.setViewBox(QRect(QPoint(0, 0), g));
-    svg.setTitle(QStringLiteral("Zeitleiste"));
+    svg.setOutputDevice(f.geraet());
+    svg.setResolution(254);
+    svg.setSize(
+        QSize(int(std::lround(g.width() * mm * 10)), int(std::lround(g.height() * mm * 10))));
+    svg.setViewBox(QRectF(QPointF(0, 0), g));
+    svg.setTitle(optionen_.titel.isEmpty() ? QStringLiteral("Zeitleiste") : optionen_.titel);
     {
         QPainter p(&svg);
         zeichnen(p);
     }
-    return f.commit() || nichtGeschrieben(f, fehler);
+    return f.abschliessen() || nichtGeschrieben(datei, f, fehler);
 }

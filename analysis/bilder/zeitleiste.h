@@ -2,8 +2,9 @@
 #define ZEITLEISTE_H
 
 #include "sitzung.h"
+#include "zeitleistenoptionen.h"
 
-#include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <utility>
@@ -13,26 +14,35 @@ class QPainter;
 
 // Timeline picture: one band per session over a common mm:ss axis, each unit in its
 // category's colour, with a legend; for two sessions a third band marks where they
-// differ. Colours stay apart for colour-blind readers and in grey print.
+// differ. Drawn in its own units, 1100 wide, and declared 17 cm wide in the files, the
+// width of a printed page's text.
 class Zeitleiste
 {
 public:
     // versatzB: the shift already applied to the second session, shown in its label.
-    explicit Zeitleiste(std::vector<Sitzung> sitzungen, qint64 versatzB = 0);
+    explicit Zeitleiste(std::vector<Sitzung> sitzungen, qint64 versatzB = 0,
+                        const Zeitleistenoptionen &optionen = {});
 
-    QSize groesse() const;
+    static constexpr double Breite = 1100;
+    static constexpr double BreiteMillimeter = 170;
+
+    QSizeF groesse() const;
     void zeichnen(QPainter &p) const;
-    // PNG or SVG by the file's suffix, written atomically; false with fehler set.
+    // PNG (300 dpi) or SVG by the file's suffix, written atomically; false with fehler set.
     bool speichern(const QString &datei, QString &fehler) const;
 
     // Stretches of the shared span where the two sessions' categories differ.
     static std::vector<std::pair<qint64, qint64>> abweichungen(const Sitzung &a, const Sitzung &b);
+    // The band label of a file: the rater from its name <client>_<rater>_Verlauf.dat (with
+    // the client when the files name different ones), else the file name.
+    static QStringList standardNamen(const std::vector<Sitzung> &sitzungen);
 
 private:
     struct Masse;
     Masse masse() const;
     int baender() const;
     QString beschriftung(size_t index) const;
+    void titelZeichnen(QPainter &p) const;
     void bandZeichnen(QPainter &p, const Masse &m, size_t index) const;
     void abweichungZeichnen(QPainter &p, const Masse &m) const;
     void achseZeichnen(QPainter &p, const Masse &m) const;
@@ -42,7 +52,10 @@ private:
 
     std::vector<Sitzung> sitzungen_;
     qint64 versatzB_ = 0;
-    qint64 dauer_ = 0;
+    Zeitleistenoptionen optionen_;
+    QStringList namen_;
+    qint64 von_ = 0;
+    qint64 bis_ = 0;
 };
 
 #endif

@@ -16,6 +16,12 @@ Sitzung::Sitzung(const QString &datei, const Verlauf &verlauf) : datei_(datei)
     }
 }
 
+void Sitzung::namenSetzen(const QString &klient, const QString &rater)
+{
+    klient_ = klient;
+    rater_ = rater;
+}
+
 qint64 Sitzung::mikrosekunden(const Zeitpunkt &t)
 {
     // History files hold milliseconds; rounding to them first removes the binary noise

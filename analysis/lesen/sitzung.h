@@ -21,6 +21,11 @@ public:
     static qint64 mikrosekunden(const Zeitpunkt &t);
 
     const QString &datei() const { return datei_; }
+    // Client and rater as the file's lines name them (fields 5 and 6); empty for a file
+    // with no entry.
+    const QString &klient() const { return klient_; }
+    const QString &rater() const { return rater_; }
+    void namenSetzen(const QString &klient, const QString &rater);
     const std::vector<Einheit> &einheiten() const { return einheiten_; }
     // The rated span: from the start (0, or the shift) to the end of the last unit.
     qint64 beginn() const { return beginn_; }
@@ -31,6 +36,8 @@ public:
 
 private:
     QString datei_;
+    QString klient_;
+    QString rater_;
     qint64 beginn_ = 0;
     std::vector<Einheit> einheiten_;
 };

@@ -1,10 +1,14 @@
 #include "verlaufleser.h"
 
+#include "dateifehler.h"
+#include "eingabeart.h"
 #include "einschaetzung.h"
+#include "sichtbar.h"
 #include "verlauf.h"
 #include "zeitpunkt.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -24,13 +28,15 @@ bool nurLeerraum(QByteArrayView zeile)
     return true;
 }
 
-bool hatLeerraum(QByteArrayView feld)
+// The first blank or control character of a field, or 0.
+uchar fremdesZeichen(QByteArrayView feld)
 {
     for (const char c : feld) {
-        if (c == ' ' || c == tab || c == cr || c == '\v' || c == '\f')
-            return true;
+        const uchar u = uchar(c);
+        if (u <= ' ' || u == 0x7f)
+            return u;
     }
-    return false;
+    return 0;
 }
 
 QString latin1(QByteArrayView b)
@@ -42,13 +48,20 @@ QString latin1(QByteArrayView b)
 
 bool VerlaufLeser::lesen(const QString &datei)
 {
+    if (QFileInfo(datei).isDir())
+        return fehlschlagen(datei, 0,
+                            QStringLiteral("kann nicht gelesen werden (ist ein Ordner, "
+                                           "keine Datei)"));
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly))
         return fehlschlagen(datei, 0,
-                            QStringLiteral("kann nicht gelesen werden (%1)").arg(f.errorString()));
+                            QStringLiteral("kann nicht gelesen werden (%1)")
+                                .arg(dateiFehlerBeschreibung(datei, f.error(), false)));
     const QByteArray inhalt = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return fehlschlagen(datei, 0, QStringLiteral("Lesefehler (%1)").arg(f.errorString()));
+        return fehlschlagen(datei, 0,
+                            QStringLiteral("kann nicht gelesen werden (%1)")
+                                .arg(dateiFehlerBeschreibung(datei, f.error(), false)));
     return lesen(datei, inhalt);
 }
 
@@ -56,9 +69,15 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
 {
     fehler_.clear();
     sitzung_ = Sitzung();
+    klient_.clear();
+    rater_.clear();
+    namenGelesen_ = false;
     if (inhalt.isEmpty())
         return fehlschlagen(datei, 0,
                             QStringLiteral("Datei ist leer (nicht einmal ein Starteintrag)"));
+    const QString fremd = fremdesFormat(inhalt);
+    if (!fremd.isEmpty())
+        return fehlschlagen(datei, 0, fremd);
 
     Verlauf verlauf;
     int nummer = 0;
@@ -96,6 +115,7 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
                                     .arg(ersteZeileMit(inhalt, t)));
     }
     sitzung_ = Sitzung(datei, verlauf);
+    sitzung_.namenSetzen(klient_, rater_);
     return true;
 }
 
@@ -158,16 +178,35 @@ bool VerlaufLeser::zeilePruefen(QByteArrayView zeile, Zeitpunkt &t, int &kategor
     }
     if (!kategoriePruefen(felder[1], t, kategorie))
         return false;
+    namenMerken(felder[4], felder[5]);
     eintrag = true;
     return true;
 }
 
+void VerlaufLeser::namenMerken(QByteArrayView klient, QByteArrayView rater)
+{
+    if (namenGelesen_)
+        return;
+    klient_ = latin1(klient);
+    rater_ = latin1(rater);
+    namenGelesen_ = true;
+}
+
 bool VerlaufLeser::feldPruefen(QByteArrayView feld, int nummer)
 {
-    if (hatLeerraum(feld)) {
+    const uchar zeichen = fremdesZeichen(feld);
+    if (zeichen == ' ') {
         meldung_ = QStringLiteral("Feld %1 enthält ein Leerzeichen; die Felder müssen "
                                   "durch TAB getrennt sein")
                        .arg(nummer);
+        return false;
+    }
+    if (zeichen != 0) {
+        meldung_ = QStringLiteral("Feld %1 enthält das Steuerzeichen %2 (\"%3\"); ist das "
+                                  "eine Verlaufsdatei?")
+                       .arg(nummer)
+                       .arg(sichtbar(QByteArrayView(reinterpret_cast<const char *>(&zeichen), 1)),
+                            sichtbar(feld));
         return false;
     }
     if (feld.isEmpty()) {
@@ -182,10 +221,10 @@ bool VerlaufLeser::zeitPruefen(QByteArrayView feld, Zeitpunkt &t)
     bool negativ = false;
     if (t.ausWort(feld, &negativ))
         return true;
-    meldung_ = negativ ? QStringLiteral("negativer Zeitpunkt \"%1\"").arg(latin1(feld))
+    meldung_ = negativ ? QStringLiteral("negativer Zeitpunkt \"%1\"").arg(sichtbar(feld))
                        : QStringLiteral("Zeitpunkt \"%1\" ist ungültig (erwartet "
                                         "Minuten:Sekunden, z. B. 01:10.003)")
-                             .arg(latin1(feld));
+                             .arg(sichtbar(feld));
     return false;
 }
 
@@ -194,7 +233,7 @@ bool VerlaufLeser::kategoriePruefen(QByteArrayView feld, const Zeitpunkt &t, int
     bool ok = false;
     kategorie = feld.toInt(&ok, 10);
     if (!ok) {
-        meldung_ = QStringLiteral("Kategorie \"%1\" ist keine ganze Zahl").arg(latin1(feld));
+        meldung_ = QStringLiteral("Kategorie \"%1\" ist keine ganze Zahl").arg(sichtbar(feld));
         return false;
     }
     if (kategorie == Null) {
@@ -212,8 +251,9 @@ bool VerlaufLeser::kategoriePruefen(QByteArrayView feld, const Zeitpunkt &t, int
 
 bool VerlaufLeser::fehlschlagen(const QString &datei, int zeile, const QString &meldung)
 {
-    fehler_ = zeile > 0 ? QStringLiteral("%1, Zeile %2: %3").arg(datei).arg(zeile).arg(meldung)
-                        : QStringLiteral("%1: %2").arg(datei, meldung);
+    fehler_ = zeile > 0
+                  ? QStringLiteral("%1, Zeile %2: %3").arg(sichtbar(datei)).arg(zeile).arg(meldung)
+                  : QStringLiteral("%1: %2").arg(sichtbar(datei), meldung);
     sitzung_ = Sitzung();
     return false;
 }

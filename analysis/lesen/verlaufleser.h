@@ -26,6 +26,7 @@ private:
     // holds nothing to enter (empty, or a bare time point as the console allows).
     bool zeilePruefen(QByteArrayView zeile, Zeitpunkt &t, int &kategorie, bool &eintrag);
     bool feldPruefen(QByteArrayView feld, int nummer);
+    void namenMerken(QByteArrayView klient, QByteArrayView rater);
     bool zeitPruefen(QByteArrayView feld, Zeitpunkt &t);
     bool kategoriePruefen(QByteArrayView feld, const Zeitpunkt &t, int &kategorie);
     int ersteZeileMit(const QByteArray &inhalt, const Zeitpunkt &gesucht);
@@ -34,6 +35,9 @@ private:
     Sitzung sitzung_;
     QString fehler_;
     QString meldung_;
+    QString klient_;
+    QString rater_;
+    bool namenGelesen_ = false;
 };
 
 #endif

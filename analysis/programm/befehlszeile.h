@@ -2,6 +2,7 @@
 #define BEFEHLSZEILE_H
 
 #include "vergleichseinstellungen.h"
+#include "zeitleistenoptionen.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,22 +20,34 @@ public:
     const QString &befehl() const { return befehl_; }
     const QStringList &dateien() const { return dateien_; }
     bool csv() const { return csv_; }
-    const QString &bild() const { return bild_; }
+    // The output file (-o); empty: standard output.
+    const QString &ausgabe() const { return ausgabe_; }
     const Vergleichseinstellungen &vergleich() const { return vergleich_; }
+    const Zeitleistenoptionen &zeitleiste() const { return zeitleiste_; }
     const QString &fehler() const { return fehler_; }
+    // The command paints (a picture or a PDF) and so needs the graphical application.
+    bool malt() const;
+    // A report of a whole study rather than of one pair: anything but two plain files.
+    bool studienbericht() const;
 
 private:
     bool optionLesen(const QString &name, const QString &wert);
-    bool sekundenLesen(const QString &name, const QString &wert, double minimum, qint64 &ziel);
+    bool sekundenLesen(const QString &name, const QString &wert, double minimum, double maximum,
+                       qint64 &ziel);
+    bool zeitLesen(const QString &name, const QString &wert, qint64 &ziel);
+    bool ganzzahlLesen(const QString &name, const QString &wert, qint64 minimum, qint64 maximum,
+                       qint64 &ziel);
     bool passtZumBefehl();
+    bool ausgabePasst();
     bool scheitern(const QString &meldung);
 
     bool hilfe_ = false;
     QString befehl_;
     QStringList dateien_;
     bool csv_ = false;
-    QString bild_;
+    QString ausgabe_;
     Vergleichseinstellungen vergleich_;
+    Zeitleistenoptionen zeitleiste_;
     QStringList optionen_;
     QString fehler_;
 };

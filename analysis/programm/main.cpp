@@ -1,10 +1,11 @@
 #include "auswertung.h"
+#include "befehlszeile.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 
-#include <cstdio>
 #include <memory>
 
 int main(int argc, char *argv[])
@@ -13,17 +14,32 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         argumente.append(QString::fromLocal8Bit(argv[i]));
 
-    // Pictures need fonts and so a GUI application, but never a screen.
+    // Only a picture or a PDF needs fonts and so the graphical application, never a screen;
+    // it is created once the call and the files proved sound, and no other command starts
+    // the graphics at all.
+    Befehlszeile befehl;
+    const bool malt = befehl.lesen(argumente) && !befehl.hilfe() && befehl.malt();
+    // Without a login session the graphics warn on standard error that there is no runtime
+    // folder; a private one for this run keeps them quiet and is removed after them.
+    std::unique_ptr<QTemporaryDir> laufzeit;
     std::unique_ptr<QCoreApplication> app;
-    if (Auswertung::brauchtGrafik(argumente)) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
+    if (!malt)
         app = std::make_unique<QCoreApplication>(argc, argv);
-    }
 
     QTextStream aus(stdout);
     QTextStream fehler(stderr);
-    return Auswertung(aus, fehler).ausfuehren(argumente);
+    Auswertung auswertung(aus, fehler);
+    auswertung.grafikVorbereiten([&] {
+        if (app)
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            laufzeit = std::make_unique<QTemporaryDir>();
+            if (laufzeit->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeit->path()));
+        }
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    });
+    return auswertung.ausfuehren(argumente);
 }
