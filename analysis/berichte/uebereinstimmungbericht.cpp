@@ -87,9 +87,11 @@ QStringList kategorieKopf(const E &e)
          {QStringLiteral("zeit_"), QStringLiteral("ereignis_"), QStringLiteral("segment_")}) {
         for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
             const Kreuztabelle &t = e.zeit(ebene).tabelle;
+            const QString vorsatz =
+                ansicht + (ebene == E::Sprecher ? QStringLiteral("sprecher_") : QString());
             for (int c = 1; c <= t.kategorien(); ++c)
-                k << ansicht + QStringLiteral("spezifisch_") + t.kuerzel(c)
-                  << ansicht + QStringLiteral("kappa_einzeln_") + t.kuerzel(c);
+                k << vorsatz + QStringLiteral("spezifisch_") + t.kuerzel(c)
+                  << vorsatz + QStringLiteral("kappa_einzeln_") + t.kuerzel(c);
         }
     }
     return k;

@@ -6,19 +6,19 @@ QColor kategorieFarbe(int kategorie)
 {
     switch (kategorie) {
     case TL:
-        return QColor(0, 45, 110);
+        return QColor(0, 40, 105);
     case TNL:
-        return QColor(165, 50, 0);
+        return QColor(160, 48, 0);
     case TU:
-        return QColor(120, 110, 120);
+        return QColor(118, 112, 118);
     case KL:
-        return QColor(90, 155, 215);
+        return QColor(95, 160, 210);
     case KNL:
-        return QColor(240, 170, 40);
+        return QColor(240, 180, 40);
     case KU:
-        return QColor(208, 208, 208);
+        return QColor(218, 218, 218);
     case NIX:
-        return QColor(242, 242, 242);
+        return QColor(245, 245, 245);
     default:
         return QColor(Qt::white);
     }

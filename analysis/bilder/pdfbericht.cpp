@@ -1,6 +1,5 @@
 #include "pdfbericht.h"
 
-#include "atomaredatei.h"
 #include "ausgabeformat.h"
 #include "kategoriewerte.h"
 #include "methodentext.h"
@@ -12,6 +11,7 @@
 #include "vergleichsbericht.h"
 #include "zeitleiste.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -37,19 +37,13 @@ QString kurz(const Kennwert &k)
     return k.definiert ? dezimal(k.wert, 3) : QStringLiteral("–");
 }
 
-// Writes through the atomic file; the painter ends before the file is committed, so that
-// the PDF is complete.
 bool pdfSchreiben(const QString &pfad, const QString &titel,
                   const std::function<void(Seitensatz &)> &setzen, QString &fehler)
 {
-    AtomareDatei datei(pfad);
-    if (!datei.oeffnen()) {
-        fehler = QStringLiteral("%1: kann nicht geschrieben werden (%2)")
-                     .arg(sichtbar(pfad), datei.fehlerText());
-        return false;
-    }
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(datei.geraet());
+        QPdfWriter pdf(&puffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(300);
@@ -57,18 +51,15 @@ bool pdfSchreiben(const QString &pfad, const QString &titel,
         pdf.setCreator(QStringLiteral("morvanto-auswertung"));
         QPainter p;
         if (!p.begin(&pdf)) {
-            datei.fehlschlagMelden(QStringLiteral("der PDF-Schreiber ließ sich nicht starten"));
-        } else {
-            Seitensatz satz(pdf, p, titel);
-            setzen(satz);
-            p.end();
+            fehler =
+                QStringLiteral("%1: der PDF-Schreiber ließ sich nicht starten").arg(sichtbar(pfad));
+            return false;
         }
+        Seitensatz satz(pdf, p, titel);
+        setzen(satz);
+        p.end();
     }
-    if (datei.abschliessen())
-        return true;
-    fehler = QStringLiteral("%1: kann nicht geschrieben werden (%2)")
-                 .arg(sichtbar(pfad), datei.fehlerText());
-    return false;
+    return Zeitleiste::schreiben(pfad, puffer.data(), fehler);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "sichtbar.h"
 #include "studienaufbau.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
@@ -62,13 +63,6 @@ struct Legendeneintrag
     QString text;
     bool schraffiert;
 };
-
-bool nichtGeschrieben(const QString &datei, const AtomareDatei &f, QString &fehler)
-{
-    fehler = QStringLiteral("%1: kann nicht geschrieben werden (%2)")
-                 .arg(sichtbar(datei), f.fehlerText());
-    return false;
-}
 
 // Diagonal lines computed by hand: pattern brushes come out black in some SVG viewers.
 void schraffieren(QPainter &p, const QRectF &r, const QColor &farbe)
@@ -381,30 +375,29 @@ bool Zeitleiste::pngSpeichern(const QString &datei, QString &fehler) const
     bild.fill(Qt::white);
     {
         QPainter p(&bild);
-        p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.scale(faktor, faktor);
         zeichnen(p);
     }
-    AtomareDatei f(datei);
-    if (!f.oeffnen())
-        return nichtGeschrieben(datei, f, fehler);
-    if (!bild.save(f.geraet(), "PNG"))
-        f.fehlschlagMelden(QStringLiteral("das PNG-Bild ließ sich nicht schreiben"));
-    return f.abschliessen() || nichtGeschrieben(datei, f, fehler);
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    if (!bild.save(&puffer, "PNG")) {
+        fehler = QStringLiteral("%1: das PNG-Bild ließ sich nicht erzeugen").arg(sichtbar(datei));
+        return false;
+    }
+    return schreiben(datei, puffer.data(), fehler);
 }
 
 bool Zeitleiste::svgSpeichern(const QString &datei, QString &fehler) const
 {
-    AtomareDatei f(datei);
-    if (!f.oeffnen())
-        return nichtGeschrieben(datei, f, fehler);
     // The generator states width and height in millimetres as size * 25.4 / resolution:
     // 1700 "pixels" at 254 dpi make 170 mm, the drawing keeps its own units in the viewBox.
     const QSizeF g = groesse();
     const double mm = BreiteMillimeter / Breite;
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(f.geraet());
+    svg.setOutputDevice(&puffer);
     svg.setResolution(254);
     svg.setSize(
         QSize(int(std::lround(g.width() * mm * 10)), int(std::lround(g.height() * mm * 10))));
@@ -414,5 +407,16 @@ bool Zeitleiste::svgSpeichern(const QString &datei, QString &fehler) const
         QPainter p(&svg);
         zeichnen(p);
     }
-    return f.abschliessen() || nichtGeschrieben(datei, f, fehler);
+    return schreiben(datei, puffer.data(), fehler);
+}
+
+bool Zeitleiste::schreiben(const QString &datei, const QByteArray &inhalt, QString &fehler)
+{
+    // Whole in memory first: a writer that streams into the file may lose a short write on a
+    // full disk without noticing, a single checked write cannot.
+    QString grund;
+    if (AtomareDatei::schreibenAtomar(datei, inhalt, &grund))
+        return true;
+    fehler = QStringLiteral("%1: kann nicht geschrieben werden (%2)").arg(sichtbar(datei), grund);
+    return false;
 }

@@ -36,6 +36,8 @@ public:
     // The band label of a file: the rater from its name <client>_<rater>_Verlauf.dat (with
     // the client when the files name different ones), else the file name.
     static QStringList standardNamen(const std::vector<Sitzung> &sitzungen);
+    // Written atomically in one checked piece; false with fehler set.
+    static bool schreiben(const QString &datei, const QByteArray &inhalt, QString &fehler);
 
 private:
     struct Masse;

@@ -177,7 +177,7 @@ bool Auswertung::keineGemeinsameZeit(const Befehlszeile &b, const Sitzung &a, co
     // Without the shift the files would overlap: the call, not the data, is at fault.
     if (!v.versatzAutomatisch && v.versatz != 0 && Zeitscheiben(a, bs, v.schritt).anzahl() > 0) {
         scheitern(Aufruffehler,
-                  QStringLiteral("--versatz %1: nach diesem Versatz haben %2 und %3 "
+                  QStringLiteral("nach dem Versatz von %1 (--versatz) haben %2 und %3 "
                                  "keine gemeinsam bewertete Zeit mehr")
                       .arg(versatzText(v.versatz), sichtbar(a.datei()), sichtbar(bs.datei())));
         return true;
