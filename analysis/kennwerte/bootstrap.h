@@ -9,9 +9,9 @@
 #include <vector>
 
 // Bootstrap over whole units: each resample draws as many blocks as there are, with
-// replacement, and adds up their slices into one table. The generator is seeded with the
-// given value for every call, so the same input and seed give the same intervals, whatever
-// else is computed before or alongside.
+// replacement, and adds up their slices into one table. Every resample has its own
+// generator seeded from the given value and its number, so the same input and seed give
+// the same intervals, on any number of threads and whatever else is computed alongside.
 class Bootstrap
 {
 public:
@@ -28,6 +28,9 @@ public:
     static double perzentil(const std::vector<double> &sortiert, double anteil);
 
 private:
+    Kreuztabelle ziehen(int wiederholung) const;
+    Intervall zusammenfassen(std::vector<double> &werte, const std::vector<char> &definiert) const;
+
     const Einheitenbloecke &bloecke_;
     int wiederholungen_;
     quint64 startwert_;

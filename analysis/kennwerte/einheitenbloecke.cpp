@@ -7,8 +7,8 @@ Einheitenbloecke::Einheitenbloecke(const std::vector<Zeitscheiben::Lauf> &laeufe
     int letzteEinheit = -2;
     for (const Zeitscheiben::Lauf &l : laeufe) {
         if (l.einheitA != letzteEinheit) {
-            if (anfang_.empty() || einheitenImBlock == einheitenJeBlock) {
-                anfang_.push_back(zellen_.size());
+            if (anzahl() == 0 || einheitenImBlock == einheitenJeBlock) {
+                anfang_.push_back(quint32(zellen_.size()));
                 einheitenImBlock = 0;
             }
             ++einheitenImBlock;
@@ -20,20 +20,25 @@ Einheitenbloecke::Einheitenbloecke(const std::vector<Zeitscheiben::Lauf> &laeufe
 
 void Einheitenbloecke::zelleHinzufuegen(int a, int b, qint64 anzahl)
 {
+    constexpr int q = Kreuztabelle::Kategorien;
+    if (a < 1 || a > q || b < 1 || b > q)
+        return;
+    const qint32 index = (a - 1) * q + (b - 1);
     // A block holds few distinct pairs; merging keeps the draws short.
-    for (size_t i = anfang_.back(); i < zellen_.size(); ++i) {
-        if (zellen_[i].a == a && zellen_[i].b == b) {
-            zellen_[i].anzahl += anzahl;
+    for (size_t i = anfang_[anfang_.size() - 2]; i < zellen_.size(); ++i) {
+        if (zellen_[i].index == index) {
+            zellen_[i].anzahl += qint32(anzahl);
             return;
         }
     }
-    zellen_.push_back(Zelle{a, b, anzahl});
+    zellen_.push_back(Zelle{index, qint32(anzahl)});
+    anfang_.back() = quint32(zellen_.size());
 }
 
 void Einheitenbloecke::anhaengen(const Einheitenbloecke &andere)
 {
-    const size_t versatz = zellen_.size();
+    const quint32 versatz = quint32(zellen_.size());
     zellen_.insert(zellen_.end(), andere.zellen_.begin(), andere.zellen_.end());
-    for (const size_t a : andere.anfang_)
-        anfang_.push_back(versatz + a);
+    for (size_t i = 1; i < andere.anfang_.size(); ++i)
+        anfang_.push_back(versatz + andere.anfang_[i]);
 }

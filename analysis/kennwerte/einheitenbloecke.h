@@ -11,11 +11,11 @@
 class Einheitenbloecke
 {
 public:
+    // A pair of codes (cell (a - 1) * 7 + (b - 1) of the 7 x 7 table) with its slices.
     struct Zelle
     {
-        int a;
-        int b;
-        qint64 anzahl;
+        qint32 index;
+        qint32 anzahl;
     };
 
     Einheitenbloecke() = default;
@@ -24,18 +24,16 @@ public:
     // Pooling: blocks of several comparisons, none reaching across two of them.
     void anhaengen(const Einheitenbloecke &andere);
 
-    size_t anzahl() const { return anfang_.size(); }
+    size_t anzahl() const { return anfang_.size() - 1; }
     const Zelle *zellenVon(size_t block) const { return zellen_.data() + anfang_[block]; }
-    const Zelle *zellenBis(size_t block) const
-    {
-        return zellen_.data() + (block + 1 < anfang_.size() ? anfang_[block + 1] : zellen_.size());
-    }
+    const Zelle *zellenBis(size_t block) const { return zellen_.data() + anfang_[block + 1]; }
 
 private:
     void zelleHinzufuegen(int a, int b, qint64 anzahl);
 
+    // Compact, because the bootstrap reads them at random many million times.
     std::vector<Zelle> zellen_;
-    std::vector<size_t> anfang_;
+    std::vector<quint32> anfang_ = {0}; // start of each block, and the end of the last
 };
 
 #endif

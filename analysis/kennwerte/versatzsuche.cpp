@@ -11,6 +11,11 @@ bool aufRaster(qint64 t, qint64 schritt)
     return t >= 0 && t % schritt == 0;
 }
 
+std::vector<quint8> alsBytes(const std::vector<int> &kategorien)
+{
+    return std::vector<quint8>(kategorien.begin(), kategorien.end());
+}
+
 } // namespace
 
 Versatzsuche::Versatzsuche(const Sitzung &a, const Sitzung &b, qint64 schritt)
@@ -19,8 +24,8 @@ Versatzsuche::Versatzsuche(const Sitzung &a, const Sitzung &b, qint64 schritt)
 {
     if (!raster_)
         return;
-    ka_ = Zeitscheiben::kategorien(a, 0, schritt, a.ende() / schritt);
-    kb_ = Zeitscheiben::kategorien(b, 0, schritt, b.ende() / schritt);
+    ka_ = alsBytes(Zeitscheiben::kategorien(a, 0, schritt, a.ende() / schritt));
+    kb_ = alsBytes(Zeitscheiben::kategorien(b, 0, schritt, b.ende() / schritt));
 }
 
 Kennwert Versatzsuche::uebereinstimmung(qint64 versatz) const
@@ -35,9 +40,11 @@ Kennwert Versatzsuche::uebereinstimmung(qint64 versatz) const
     // Slice k of the comparison is slice erstes + k of a and erstes + k - m of b.
     const qint64 erstes = beginn / schritt_;
     const qint64 m = versatz / schritt_;
+    const quint8 *x = ka_.data() + erstes;
+    const quint8 *y = kb_.data() + (erstes - m);
     qint64 gleich = 0;
-    for (qint64 k = erstes; k < erstes + anzahl; ++k)
-        gleich += ka_[size_t(k)] == kb_[size_t(k - m)] ? 1 : 0;
+    for (qint64 k = 0; k < anzahl; ++k)
+        gleich += x[k] == y[k] ? 1 : 0;
     return Kennwert::mit(double(gleich) / double(anzahl));
 }
 

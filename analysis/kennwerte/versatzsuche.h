@@ -27,8 +27,9 @@ private:
     const Sitzung &b_;
     qint64 schritt_;
     bool raster_; // both sessions start on the slice grid (always so for read files)
-    std::vector<int> ka_;
-    std::vector<int> kb_;
+    // One byte per slice: the comparison loop runs through them many times.
+    std::vector<quint8> ka_;
+    std::vector<quint8> kb_;
 };
 
 #endif
