@@ -243,7 +243,7 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
                  kurz(s.mehrraterGesamt().fleissKappa()),
                  kurz(s.mehrraterGesamt().krippendorffAlpha())});
     satz.ueberschrift(QStringLiteral("Alle Rater eines Klienten (zeitbasiert)"), 2);
-    satz.tabelle(mehr, {0.2, 0.35, 0.15, 0.15, 0.15}, {false, false, true, true, true});
+    satz.tabelle(mehr, {0.16, 0.32, 0.14, 0.16, 0.22}, {false, false, true, true, true});
 
     satz.ueberschrift(QStringLiteral("Kreuztabellen, gepoolt"), 2);
     raster(satz, s.gepoolt());

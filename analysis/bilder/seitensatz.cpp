@@ -180,9 +180,15 @@ void Seitensatz::raster(const std::vector<std::pair<QString, const Kreuztabelle 
                 p_.drawRect(r);
                 if (n == 0)
                     continue;
-                p_.setFont(schrift(n >= 10000 ? 4.5 : 6));
+                // Large pooled counts shrink to fit their cell rather than spill over.
+                const QString zahl = QString::number(n);
+                QFont f = schrift(6);
+                const double breite = QFontMetricsF(f, &geraet_).horizontalAdvance(zahl);
+                if (breite > r.width() * 0.9)
+                    f.setPointSizeF(6 * r.width() * 0.9 / breite);
+                p_.setFont(f);
                 p_.setPen(grau < 130 ? Qt::white : Qt::black);
-                p_.drawText(r, Qt::AlignCenter, QString::number(n));
+                p_.drawText(r, Qt::AlignCenter, zahl);
             }
         }
         // The diagonal, where the raters agree, framed in black.

@@ -58,8 +58,9 @@ size_t gleichverteilt(quint64 zufall, size_t n)
 
 } // namespace
 
-Bootstrap::Bootstrap(const Einheitenbloecke &bloecke, int wiederholungen, quint64 startwert)
-    : bloecke_(bloecke), wiederholungen_(wiederholungen), startwert_(startwert)
+Bootstrap::Bootstrap(const Einheitenbloecke &bloecke, int wiederholungen, quint64 startwert,
+                     int faeden)
+    : bloecke_(bloecke), wiederholungen_(wiederholungen), startwert_(startwert), faeden_(faeden)
 {
 }
 
@@ -111,7 +112,8 @@ std::vector<Intervall> Bootstrap::intervalle(const std::vector<Statistik> &stati
             }
         }
     };
-    const size_t faeden = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
+    const size_t faeden = std::clamp<size_t>(
+        faeden_ > 0 ? size_t(faeden_) : std::thread::hardware_concurrency(), 1, 8);
     std::vector<std::thread> helfer;
     for (size_t f = 1; f < faeden; ++f)
         helfer.emplace_back(rechnen, r * f / faeden, r * (f + 1) / faeden);

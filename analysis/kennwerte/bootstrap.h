@@ -17,7 +17,9 @@ class Bootstrap
 public:
     using Statistik = std::function<Kennwert(const Kreuztabelle &)>;
 
-    Bootstrap(const Einheitenbloecke &bloecke, int wiederholungen, quint64 startwert);
+    // faeden 0: as many threads as the machine has cores.
+    Bootstrap(const Einheitenbloecke &bloecke, int wiederholungen, quint64 startwert,
+              int faeden = 0);
 
     // Per statistic: the standard deviation of its resampled values as standard error and
     // their 2.5 and 97.5 percentiles as the 95 % interval. Undefined when the statistic is
@@ -34,6 +36,7 @@ private:
     const Einheitenbloecke &bloecke_;
     int wiederholungen_;
     quint64 startwert_;
+    int faeden_;
 };
 
 #endif

@@ -202,6 +202,15 @@ void TestIntervalle::bootstrapWiederholbar()
         Uebereinstimmung(a, b, e).ergebnis().zeit(Vergleichsergebnis::Kategorien).kappa.intervall;
     QVERIFY(anders.unten != eins.unten);
 
+    // The same on one thread as on several.
+    const Uebereinstimmung u(a, b, Vergleichseinstellungen());
+    const Bootstrap::Statistik kappa = [](const Kreuztabelle &t) { return t.kappa(); };
+    const Intervall einer = Bootstrap(u.bloecke(), 300, 9, 1).intervalle({kappa})[0];
+    const Intervall drei = Bootstrap(u.bloecke(), 300, 9, 3).intervalle({kappa})[0];
+    QCOMPARE(einer.unten, drei.unten);
+    QCOMPARE(einer.oben, drei.oben);
+    QCOMPARE(einer.standardfehler, drei.standardfehler);
+
     // Blocks of units: fewer, larger pieces, the same point estimate.
     e.block = 5;
     const Uebereinstimmung bloecke(a, b, e);
