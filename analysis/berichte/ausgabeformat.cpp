@@ -37,6 +37,20 @@ QString kennwertText(const Kennwert &k, int stellen)
     return dezimal(k.wert, stellen);
 }
 
+QString zahlOderStrich(const Kennwert &k, int stellen)
+{
+    return k.definiert ? dezimal(k.wert, stellen) : QStringLiteral("–");
+}
+
+QString wertMitIntervall(const Schaetzung &s, int stellen)
+{
+    if (!s.wert.definiert || !s.intervall.definiert)
+        return zahlOderStrich(s.wert, stellen);
+    return QStringLiteral("%1 [%2, %3]")
+        .arg(dezimal(s.wert.wert, stellen), dezimal(s.intervall.unten, stellen),
+             dezimal(s.intervall.oben, stellen));
+}
+
 QString prozentText(const Kennwert &k)
 {
     if (!k.definiert)

@@ -18,6 +18,10 @@ QString zeitText(qint64 mikrosekunden);
 // Signed seconds, e.g. "+0.800 s".
 QString versatzText(qint64 mikrosekunden);
 QString kennwertText(const Kennwert &k, int stellen);
+// For a table cell: the figure, or "–" when it is undefined.
+QString zahlOderStrich(const Kennwert &k, int stellen);
+// "0.731 [0.667, 0.788]" for a table cell; the figure alone without an interval.
+QString wertMitIntervall(const Schaetzung &s, int stellen);
 QString prozentText(const Kennwert &k);
 
 QString csvFeld(const QString &text);

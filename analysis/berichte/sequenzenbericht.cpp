@@ -6,15 +6,6 @@
 
 #include <QTextStream>
 
-namespace {
-
-QString zelle(const Kennwert &k, int stellen)
-{
-    return k.definiert ? dezimal(k.wert, stellen) : QStringLiteral("–");
-}
-
-} // namespace
-
 void SequenzenBericht::text(QTextStream &aus, const Uebergaenge &u, int dateien)
 {
     const Kreuztabelle &t = u.tabelle();
@@ -26,10 +17,10 @@ void SequenzenBericht::text(QTextStream &aus, const Uebergaenge &u, int dateien)
     aus << matrixText([&](int v, int n) { return QString::number(t.anzahl(v, n)); }, 8,
                       QStringLiteral("  "));
     aus << "\nÜbergangswahrscheinlichkeit (jede Zeile ergibt 1):\n";
-    aus << matrixText([&](int v, int n) { return zelle(u.wahrscheinlichkeit(v, n), 3); }, 8,
-                      QStringLiteral("  "));
+    aus << matrixText([&](int v, int n) { return zahlOderStrich(u.wahrscheinlichkeit(v, n), 3); },
+                      8, QStringLiteral("  "));
     aus << "\nAdjustierte Residuen (Haberman):\n";
-    aus << matrixText([&](int v, int n) { return zelle(u.residuum(v, n), 2); }, 8,
+    aus << matrixText([&](int v, int n) { return zahlOderStrich(u.residuum(v, n), 2); }, 8,
                       QStringLiteral("  "));
     aus << "\n  z > 1.96: der Übergang kommt häufiger vor als bei Unabhängigkeit, z < -1.96:\n"
            "  seltener (je Zelle p < .05 zweiseitig; bei vielen Zellen zufällige Treffer\n"

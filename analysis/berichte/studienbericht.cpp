@@ -2,6 +2,7 @@
 
 #include "ausgabeformat.h"
 #include "studie.h"
+#include "studientabellen.h"
 #include "uebereinstimmungbericht.h"
 #include "vergleichsbericht.h"
 
@@ -11,21 +12,6 @@ namespace {
 
 using E = Vergleichsergebnis;
 
-QString kurz(const Kennwert &k)
-{
-    return k.definiert ? dezimal(k.wert, 3) : QStringLiteral("–");
-}
-
-QString mitIntervall(const Schaetzung &s)
-{
-    if (!s.wert.definiert)
-        return QStringLiteral("–");
-    if (!s.intervall.definiert)
-        return dezimal(s.wert.wert, 3);
-    return QStringLiteral("%1 [%2, %3]")
-        .arg(dezimal(s.wert.wert, 3), dezimal(s.intervall.unten, 3), dezimal(s.intervall.oben, 3));
-}
-
 void einstellungen(QTextStream &aus, const Vergleichseinstellungen &v)
 {
     aus << "Zeitscheiben zu " << sekundenText(v.schritt) << " s, Toleranz "
@@ -33,62 +19,28 @@ void einstellungen(QTextStream &aus, const Vergleichseinstellungen &v)
     if (v.versatzAutomatisch)
         aus << "Versatz je Rater gegen den ersten Rater des Klienten gesucht im Bereich ±"
             << sekundenText(v.suchbereich) << " s\n";
-    else
+    else if (v.versatz != 0)
         aus << "Versatz jedes weiteren Raters " << versatzText(v.versatz) << '\n';
+    else
+        aus << "ohne Versatz\n";
 }
 
 void paare(QTextStream &aus, const Studie &s)
 {
-    QList<QStringList> zeilen = {
-        {QStringLiteral("Klient"), QStringLiteral("Rater A"), QStringLiteral("Rater B"),
-         QStringLiteral("Versatz B"), QStringLiteral("Scheiben"), QStringLiteral("Übereinst."),
-         QStringLiteral("Kappa zeitbasiert [95 %-KI]"), QStringLiteral("AC1"),
-         QStringLiteral("Paare"), QStringLiteral("nur A"), QStringLiteral("nur B"),
-         QStringLiteral("Kappa ereignisb."), QStringLiteral("mit Segm.")}};
-    for (const Studie::Paar &p : s.paare()) {
-        const Studie::Klient &k = s.klienten()[size_t(p.klient)];
-        const Uebereinstimmung &u = p.vergleich;
-        const E &e = u.ergebnis();
-        zeilen.append(
-            {k.name, k.rater[size_t(p.a)].name, k.rater[size_t(p.b)].name,
-             versatzText(u.versatz()) + (u.versatzAmRand() ? QStringLiteral(" !") : QString()),
-             QString::number(u.zeit().anzahl()),
-             prozentText(e.zeit(E::Kategorien).uebereinstimmung),
-             mitIntervall(e.zeit(E::Kategorien).kappa), kurz(e.zeit(E::Kategorien).ac1.wert),
-             QString::number(u.ereignisse().paare().size()), QString::number(u.ereignisse().nurA()),
-             QString::number(u.ereignisse().nurB()), kurz(e.ereignis(E::Kategorien).kappa.wert),
-             kurz(e.segmentierung(E::Kategorien).kappa.wert)});
-    }
     aus << "\nJe Paar (\"!\": Versatz am Rand des Suchbereichs):\n";
-    aus << spaltenText(
-        zeilen, {false, false, false, true, true, true, false, true, true, true, true, true, true},
-        QStringLiteral("  "));
+    aus << spaltenText(Studientabellen::paare(s), Studientabellen::paareRechts(),
+                       QStringLiteral("  "));
 }
 
 void mehrrater(QTextStream &aus, const Studie &s)
 {
-    QList<QStringList> zeilen = {{QStringLiteral("Klient"), QStringLiteral("Rater"),
-                                  QStringLiteral("Scheiben"), QStringLiteral("Fleiss' Kappa"),
-                                  QStringLiteral("Krippendorffs Alpha")}};
-    for (const Studie::Klient &k : s.klienten()) {
-        if (k.rater.size() < 3)
-            continue;
-        QStringList namen;
-        for (const Studie::Rater &r : k.rater)
-            namen << r.name;
-        zeilen.append({k.name, namen.join(QStringLiteral(", ")), QString::number(k.scheiben),
-                       kurz(k.mehrrater.fleissKappa()), kurz(k.mehrrater.krippendorffAlpha())});
-    }
-    if (zeilen.size() > 1) {
-        aus << "\nKlienten mit drei oder mehr Ratern (zeitbasiert, über die von allen bewertete "
-               "Zeit):\n";
-        aus << spaltenText(zeilen, {false, false, true, true, true}, QStringLiteral("  "));
-    }
     const Mehrraterzaehlung &g = s.mehrraterGesamt();
-    aus << "\nAlle Rater aller Klienten (zeitbasiert, jede Scheibe mit allen Ratern ihres "
-           "Klienten):\n";
-    aus << "  Krippendorffs Alpha:          " << kennwertText(g.krippendorffAlpha(), 3) << '\n';
-    aus << "  Fleiss' Kappa:                " << kennwertText(g.fleissKappa(), 3) << '\n';
+    aus << "\nAlle Rater eines Klienten (zeitbasiert, über die von allen bewertete Zeit; zuletzt "
+           "alle Klienten zusammen):\n";
+    aus << spaltenText(Studientabellen::mehrrater(s), Studientabellen::mehrraterRechts(),
+                       QStringLiteral("  "));
+    if (!g.fleissKappa().definiert)
+        aus << "  Fleiss' Kappa über alle Klienten: " << kennwertText(g.fleissKappa(), 3) << '\n';
 }
 
 QStringList csvKopf()

@@ -7,15 +7,6 @@
 
 #include <QTextStream>
 
-namespace {
-
-QString zelle(const Kennwert &k)
-{
-    return k.definiert ? dezimal(k.wert, 3) : QStringLiteral("–");
-}
-
-} // namespace
-
 QString VergleichsBericht::zeitMethode(const Vergleichseinstellungen &v)
 {
     if (v.wiederholungen <= 0)
@@ -131,8 +122,8 @@ void VergleichsBericht::jeKategorie(QTextStream &aus, const Vergleichsergebnis &
             QStringList gruppen;
             for (const Kreuztabelle *t :
                  {&z, &e.ereignis(ebene).tabelle, &e.segmentierung(ebene).tabelle})
-                gruppen << zelle(spezifischeUebereinstimmung(*t, k)).rightJustified(7) +
-                               zelle(kappaEineGegenRest(*t, k)).rightJustified(8);
+                gruppen << zahlOderStrich(spezifischeUebereinstimmung(*t, k), 3).rightJustified(7) +
+                               zahlOderStrich(kappaEineGegenRest(*t, k), 3).rightJustified(8);
             aus << zeile(z.kuerzel(k), gruppen) << '\n';
         }
     }

@@ -6,6 +6,7 @@
 #include "seitensatz.h"
 #include "sichtbar.h"
 #include "studie.h"
+#include "studientabellen.h"
 #include "uebereinstimmung.h"
 #include "uebereinstimmungbericht.h"
 #include "vergleichsbericht.h"
@@ -21,21 +22,6 @@
 namespace {
 
 using E = Vergleichsergebnis;
-
-QString mitIntervall(const Schaetzung &s)
-{
-    if (!s.wert.definiert)
-        return QStringLiteral("nicht definiert");
-    if (!s.intervall.definiert)
-        return dezimal(s.wert.wert, 3);
-    return QStringLiteral("%1  [%2, %3]")
-        .arg(dezimal(s.wert.wert, 3), dezimal(s.intervall.unten, 3), dezimal(s.intervall.oben, 3));
-}
-
-QString kurz(const Kennwert &k)
-{
-    return k.definiert ? dezimal(k.wert, 3) : QStringLiteral("–");
-}
 
 bool pdfSchreiben(const QString &pfad, const QString &titel,
                   const std::function<void(Seitensatz &)> &setzen, QString &fehler)
@@ -94,9 +80,10 @@ void PdfBericht::kennwerte(Seitensatz &satz, const Vergleichsergebnis &e,
                                   QStringLiteral("Gwets AC1 [95 %-KI]")}};
     const auto zeile = [&](const QString &ansicht, const QString &einheit, const Kennzahlen &k,
                            const QString &ebene) {
-        zeilen.append(
-            {ansicht, ebene, QString::number(k.tabelle.summe()) + QLatin1Char(' ') + einheit,
-             prozentText(k.uebereinstimmung), mitIntervall(k.kappa), mitIntervall(k.ac1)});
+        zeilen.append({ansicht, ebene,
+                       QString::number(k.tabelle.summe()) + QLatin1Char(' ') + einheit,
+                       prozentText(k.uebereinstimmung), wertMitIntervall(k.kappa, 3),
+                       wertMitIntervall(k.ac1, 3)});
     };
     for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
         const QString name =
@@ -140,8 +127,8 @@ void PdfBericht::jeKategorie(Seitensatz &satz, const Vergleichsergebnis &e)
             QStringList zeile = {z.kuerzel(k)};
             for (const Kreuztabelle *t :
                  {&z, &e.ereignis(ebene).tabelle, &e.segmentierung(ebene).tabelle})
-                zeile << kurz(spezifischeUebereinstimmung(*t, k))
-                      << kurz(kappaEineGegenRest(*t, k));
+                zeile << zahlOderStrich(spezifischeUebereinstimmung(*t, k), 3)
+                      << zahlOderStrich(kappaEineGegenRest(*t, k), 3);
             zeilen.append(zeile);
         }
     }
@@ -226,24 +213,9 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
 
     satz.ueberschrift(QStringLiteral("Kennwerte, gepoolt über alle Paare"), 2);
     kennwerte(satz, s.gepoolt(), v);
-    QList<QStringList> mehr = {{QStringLiteral("Klient"), QStringLiteral("Rater"),
-                                QStringLiteral("Scheiben"), QStringLiteral("Fleiss' Kappa"),
-                                QStringLiteral("Krippendorffs Alpha")}};
-    for (const Studie::Klient &k : s.klienten()) {
-        if (k.rater.size() < 3)
-            continue;
-        QStringList namen;
-        for (const Studie::Rater &r : k.rater)
-            namen << r.name;
-        mehr.append({k.name, namen.join(QStringLiteral(", ")), QString::number(k.scheiben),
-                     kurz(k.mehrrater.fleissKappa()), kurz(k.mehrrater.krippendorffAlpha())});
-    }
-    mehr.append({QStringLiteral("alle Klienten"), QString(),
-                 QString::number(s.mehrraterGesamt().einheiten()),
-                 kurz(s.mehrraterGesamt().fleissKappa()),
-                 kurz(s.mehrraterGesamt().krippendorffAlpha())});
     satz.ueberschrift(QStringLiteral("Alle Rater eines Klienten (zeitbasiert)"), 2);
-    satz.tabelle(mehr, {0.16, 0.32, 0.14, 0.16, 0.22}, {false, false, true, true, true});
+    satz.tabelle(Studientabellen::mehrrater(s), {0.16, 0.32, 0.14, 0.16, 0.22},
+                 Studientabellen::mehrraterRechts());
 
     satz.ueberschrift(QStringLiteral("Kreuztabellen, gepoolt"), 2);
     raster(satz, s.gepoolt());
@@ -252,24 +224,9 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
     methode(satz, Methodentext::methode(s), Methodentext::ergebnis(s));
 
     satz.ueberschrift(QStringLiteral("Je Paar"), 2);
-    QList<QStringList> paare = {{QStringLiteral("Klient"), QStringLiteral("A"), QStringLiteral("B"),
-                                 QStringLiteral("Versatz"), QStringLiteral("Übereinst."),
-                                 QStringLiteral("Kappa zeitb. [95 %-KI]"), QStringLiteral("AC1"),
-                                 QStringLiteral("Kappa ereignisb."), QStringLiteral("Segm.")}};
-    for (const Studie::Paar &p : s.paare()) {
-        const Studie::Klient &k = s.klienten()[size_t(p.klient)];
-        const E &e = p.vergleich.ergebnis();
-        paare.append({k.name, k.rater[size_t(p.a)].name, k.rater[size_t(p.b)].name,
-                      versatzText(p.vergleich.versatz()) +
-                          (p.vergleich.versatzAmRand() ? QStringLiteral(" !") : QString()),
-                      prozentText(e.zeit(E::Kategorien).uebereinstimmung),
-                      mitIntervall(e.zeit(E::Kategorien).kappa),
-                      kurz(e.zeit(E::Kategorien).ac1.wert),
-                      kurz(e.ereignis(E::Kategorien).kappa.wert),
-                      kurz(e.segmentierung(E::Kategorien).kappa.wert)});
-    }
-    satz.tabelle(paare, {0.12, 0.1, 0.1, 0.1, 0.09, 0.21, 0.08, 0.11, 0.09},
-                 {false, false, false, true, true, true, true, true, true});
+    satz.tabelle(Studientabellen::paare(s),
+                 {0.08, 0.08, 0.08, 0.09, 0.08, 0.18, 0.06, 0.06, 0.05, 0.05, 0.1, 0.09},
+                 Studientabellen::paareRechts());
     satz.absatz(QStringLiteral("„!“: Versatz am Rand des Suchbereichs."), 7.5);
 
     // Every client's raters over one axis; the first carries the legend for all.

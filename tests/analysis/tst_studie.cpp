@@ -24,6 +24,9 @@ private slots:
 private:
     void datei(const QString &name, const QString &klient, const QString &rater, const Druecke &d);
     std::vector<Sitzung> lesen(const QStringList &dateien);
+    // The folder's files read and grouped: the sessions, and the study over them.
+    std::pair<std::vector<Sitzung>, std::unique_ptr<Studie>>
+    studieAusOrdner(const Vergleichseinstellungen &e);
 
     std::unique_ptr<QTemporaryDir> dir_;
 };
@@ -61,6 +64,20 @@ std::vector<Sitzung> TestStudie::lesen(const QStringList &dateien)
         s.push_back(leser.sitzung());
     }
     return s;
+}
+
+std::pair<std::vector<Sitzung>, std::unique_ptr<Studie>>
+TestStudie::studieAusOrdner(const Vergleichseinstellungen &e)
+{
+    Studiendateien dateien;
+    if (!dateien.sammeln({dir_->path()}))
+        qFatal("%s", qPrintable(dateien.fehler()));
+    std::vector<Sitzung> s = lesen(dateien.dateien());
+    Studienaufbau aufbau;
+    if (!aufbau.aufbauen(s))
+        qFatal("%s", qPrintable(aufbau.fehler()));
+    auto studie = std::make_unique<Studie>(s, aufbau.gruppen(), e);
+    return {std::move(s), std::move(studie)};
 }
 
 void TestStudie::paarungNachNamen()
@@ -142,15 +159,11 @@ void TestStudie::paareWieEinzelvergleich()
           rater(0, 3));
     datei(QStringLiteral("b_r2_Verlauf.dat"), QStringLiteral("b"), QStringLiteral("r2"),
           rater(-0.4, 5));
-    Studiendateien dateien;
-    QVERIFY(dateien.sammeln({dir_->path()}));
-    const std::vector<Sitzung> s = lesen(dateien.dateien());
-    Studienaufbau aufbau;
-    QVERIFY(aufbau.aufbauen(s));
     Vergleichseinstellungen e;
     e.versatzAutomatisch = true;
     e.wiederholungen = 100;
-    const Studie studie(s, aufbau.gruppen(), e);
+    const auto [s, zeiger] = studieAusOrdner(e);
+    const Studie &studie = *zeiger;
     QCOMPARE(studie.paare().size(), size_t(2));
 
     Kreuztabelle summe;
@@ -185,15 +198,11 @@ void TestStudie::dreiRater()
     datei(QStringLiteral("k_a_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("a"), rater(0, 5));
     datei(QStringLiteral("k_b_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("b"), rater(0, 5));
     datei(QStringLiteral("k_c_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("c"), rater(1, 5));
-    Studiendateien dateien;
-    QVERIFY(dateien.sammeln({dir_->path()}));
-    const std::vector<Sitzung> s = lesen(dateien.dateien());
-    Studienaufbau aufbau;
-    QVERIFY(aufbau.aufbauen(s));
     Vergleichseinstellungen e;
     e.versatzAutomatisch = true;
     e.wiederholungen = 0;
-    const Studie studie(s, aufbau.gruppen(), e);
+    const auto [s, zeiger] = studieAusOrdner(e);
+    const Studie &studie = *zeiger;
     QCOMPARE(studie.paare().size(), size_t(3));
     QCOMPARE(studie.paare()[2].vergleich.versatz(), -us(1));
     for (const Studie::Paar &p : studie.paare())
