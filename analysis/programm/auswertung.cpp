@@ -281,6 +281,13 @@ int Auswertung::zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s)
         }
         s[1] = s[1].verschoben(versatz);
     }
+    qint64 ende = 0;
+    for (const Sitzung &sitzung : s)
+        ende = std::max(ende, sitzung.ende());
+    if (b.zeitleiste().von >= ende && b.zeitleiste().von > 0)
+        warnen(QStringLiteral("--von %1 liegt hinter dem Ende aller Dateien (%2); die Bänder "
+                              "bleiben leer")
+                   .arg(zeitText(b.zeitleiste().von), zeitText(ende)));
     if (grafik_)
         grafik_();
     QString fehler;
