@@ -15,7 +15,7 @@ QList<QStringList> Studientabellen::paare(const Studie &s)
         {QStringLiteral("Klient"), QStringLiteral("Rater A"), QStringLiteral("Rater B"),
          QStringLiteral("Versatz B"), QStringLiteral("Übereinst."),
          QStringLiteral("Kappa zeitb. [95 %-KI]"), QStringLiteral("AC1"), QStringLiteral("Paare"),
-         QStringLiteral("nur A"), QStringLiteral("nur B"), QStringLiteral("Kappa ereignisb."),
+         QStringLiteral("nur A"), QStringLiteral("nur B"), QStringLiteral("Kappa ereign."),
          QStringLiteral("mit Segm.")}};
     for (const Studie::Paar &p : s.paare()) {
         const Studie::Klient &k = s.klienten()[size_t(p.klient)];

@@ -225,7 +225,7 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
 
     satz.ueberschrift(QStringLiteral("Je Paar"), 2);
     satz.tabelle(Studientabellen::paare(s),
-                 {0.08, 0.08, 0.08, 0.09, 0.08, 0.18, 0.06, 0.06, 0.05, 0.05, 0.1, 0.09},
+                 {0.08, 0.065, 0.065, 0.085, 0.085, 0.19, 0.055, 0.055, 0.055, 0.055, 0.12, 0.09},
                  Studientabellen::paareRechts());
     satz.absatz(QStringLiteral("„!“: Versatz am Rand des Suchbereichs."), 7.5);
 

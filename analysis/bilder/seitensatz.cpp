@@ -108,7 +108,7 @@ void Seitensatz::tabelle(const QList<QStringList> &zeilen, const QList<double> &
     if (zeilen.isEmpty())
         return;
     const QFont normal = schrift(8);
-    const QFont fett = schrift(8, true);
+    const QFont fett = schrift(7.5, true);
     const double zeile = QFontMetricsF(normal, &geraet_).height() / einheit() * zeilenabstand;
     const double e = einheit();
     const auto zeichnen = [&](const QStringList &z, bool kopf) {
