@@ -3,7 +3,8 @@
 
 # poppler-utils: the tests read the research companion's PDF reports back with pdftotext.
 MORVANTO_PAKETE=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-                 fonts-liberation locales xvfb xauth poppler-utils)
+                 fonts-liberation locales xvfb xauth poppler-utils
+                 dpkg-dev lintian desktop-file-utils appstream man-db)
 
 morvanto_pakete_sicherstellen() {
     local fehlend=() p

@@ -125,6 +125,7 @@ QString Befehlszeile::hilfetext()
         "                         Dateinamen), einer je Datei\n"
         "  --von ZEIT, --bis ZEIT Zeitfenster der Zeitleiste, als mm:ss oder Sekunden\n"
         "  -h, --help             diese Hilfe\n"
+        "  --version              gibt die Versionsnummer aus\n"
         "\n"
         "Zahlen stehen immer mit Dezimalpunkt. Warnungen gehen auf die Standardfehler-\n"
         "ausgabe. Rückgabewert: 0 bei Erfolg, 1 wenn eine Datei unlesbar oder beschädigt\n"

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char *argv[])
@@ -13,6 +14,10 @@ int main(int argc, char *argv[])
     QStringList argumente;
     for (int i = 1; i < argc; ++i)
         argumente.append(QString::fromLocal8Bit(argv[i]));
+    if (argumente == QStringList{QStringLiteral("--version")}) {
+        std::fputs("morvanto-auswertung " MORVANTO_VERSION "\n", stdout);
+        return 0;
+    }
 
     // Only a picture or a PDF needs fonts and so the graphical application, never a screen;
     // it is created once the call and the files proved sound, and no other command starts
