@@ -3,6 +3,7 @@
 //  2. one rating press from the key event to the updated labels, driven clock.
 #include "morvantodialog.h"
 #include "sitzungskonfigurationdialog.h"
+#include "testuhr.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -19,14 +20,6 @@
 #include <vector>
 
 namespace {
-
-class GetakteteUhr : public ZaehlwerkUhr
-{
-public:
-    void restart() override { ms = 0; }
-    qint64 elapsed() const override { return ms; }
-    qint64 ms = 0;
-};
 
 double median(std::vector<double> v)
 {
@@ -82,8 +75,8 @@ void animationBeenden(QAbstractButton *knopf)
 void tastendruckKosten(int anzahl)
 {
     MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
-    auto uhrBesitz = std::make_unique<GetakteteUhr>();
-    GetakteteUhr *uhr = uhrBesitz.get();
+    auto uhrBesitz = std::make_unique<TestUhr>();
+    TestUhr *uhr = uhrBesitz.get();
     d.zaehlwerkUhrEinsetzen(std::move(uhrBesitz));
     d.show();
     if (!QTest::qWaitForWindowActive(&d)) {
