@@ -1,8 +1,9 @@
 # Shared by run.sh, test.sh and .ci/run: installs what is missing, then builds.
 # Sourced, not run; expects MORVANTO_ROOT to be set.
 
+# poppler-utils: the tests read the research companion's PDF reports back with pdftotext.
 MORVANTO_PAKETE=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-                 fonts-liberation locales xvfb xauth
+                 fonts-liberation locales xvfb xauth poppler-utils
                  dpkg-dev lintian desktop-file-utils appstream man-db)
 
 morvanto_pakete_sicherstellen() {

@@ -28,14 +28,16 @@ inline Sitzung testSitzung(const Druecke &druecke, const QString &name = QString
 }
 
 // Written the way the console writes a history file.
-inline bool testDateiSchreiben(const QString &pfad, const Verlauf &v)
+inline bool testDateiSchreiben(const QString &pfad, const Verlauf &v,
+                               const QString &klient = QStringLiteral("k17"),
+                               const QString &rater = QStringLiteral("Jürgen"))
 {
     QFile f(pfad);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     QTextStream s(&f);
     s.setEncoding(QStringConverter::Latin1);
-    v.ausgeben(s, QStringLiteral("k17"), QStringLiteral("Jürgen"));
+    v.ausgeben(s, klient, rater);
     s.flush();
     return s.status() == QTextStream::Ok;
 }

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 // The command as a researcher calls it, output captured.
 class TestAuswertung : public QObject
 {
@@ -27,6 +29,11 @@ private slots:
     void sequenzenCsv();
     void zeitleistePngUndSvg();
     void bildNichtSchreibbar();
+    void suchbereichUndRand();
+    void versatzOhneGemeinsameZeitIstAufruffehler();
+    void intervalleUndSegmentierungImCsv();
+    void studieEineTabelle();
+    void ausgabeInDatei();
 
 private:
     int aufruf(const QStringList &argumente);
@@ -36,6 +43,24 @@ private:
     QString aus_;
     QString fehler_;
 };
+
+namespace {
+
+// The cells of a CSV table's first row by column name; "<fehlt>" for a missing column.
+std::function<QString(const char *)> csvSpalten(const QString &csv)
+{
+    const QStringList zeilen = csv.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList kopf = zeilen.value(0).split(QLatin1Char(','));
+    const QStringList werte = zeilen.value(1).split(QLatin1Char(','));
+    if (werte.size() != kopf.size())
+        return [](const char *) { return QStringLiteral("<Zeile passt nicht zum Kopf>"); };
+    return [kopf, werte](const char *spalte) {
+        const qsizetype i = kopf.indexOf(QLatin1String(spalte));
+        return i >= 0 ? werte[i] : QStringLiteral("<fehlt>");
+    };
+}
+
+} // namespace
 
 void TestAuswertung::init()
 {
@@ -62,8 +87,10 @@ void TestAuswertung::hilfe()
 {
     QCOMPARE(aufruf({QStringLiteral("--help")}), 0);
     QVERIFY(aus_.startsWith(QLatin1String("Aufruf: morvanto-auswertung")));
-    for (const char *befehl : {"zusammenfassung", "uebereinstimmung", "sequenzen", "zeitleiste",
-                               "--versatz auto", "--csv"})
+    for (const char *befehl :
+         {"zusammenfassung", "uebereinstimmung", "studie", "sequenzen", "zeitleiste", "bericht",
+          "--versatz auto", "--suchbereich", "--bootstrap", "--startwert", "--block", "--titel",
+          "--namen", "--von", "--bis", "-o DATEI", "--csv"})
         QVERIFY2(aus_.contains(QLatin1String(befehl)), befehl);
 }
 
@@ -87,6 +114,37 @@ void TestAuswertung::falscherAufruf_data()
     QTest::newRow("Bildformat") << QStringList{"zeitleiste", "a", "-o", "x.jpg"} << ".svg";
     QTest::newRow("unbekannte Option")
         << QStringList{"sequenzen", "--lag", "2", "a"} << "unbekannte Option";
+    QTest::newRow("Suchbereich ohne auto")
+        << QStringList{"uebereinstimmung", "--suchbereich", "6", "a", "b"}
+        << "nur mit --versatz auto";
+    QTest::newRow("Suchbereich zu groß")
+        << QStringList{"uebereinstimmung", "--versatz", "auto", "--suchbereich", "601", "a", "b"}
+        << "von 0 bis 600";
+    QTest::newRow("Bootstrap negativ")
+        << QStringList{"uebereinstimmung", "--bootstrap", "-1", "a", "b"} << "ganze Zahl von 0";
+    QTest::newRow("Block 0") << QStringList{"studie", "--block", "0", "ordner"} << "--block";
+    QTest::newRow("Startwert Text")
+        << QStringList{"studie", "--startwert", "x", "o"} << "--startwert";
+    QTest::newRow("Namen passen nicht")
+        << QStringList{"zeitleiste", "--namen", "A,B", "a", "-o", "x.png"}
+        << "einen Namen je Datei";
+    QTest::newRow("leerer Name") << QStringList{"zeitleiste", "--namen", "A,",   "a",
+                                                "b",          "-o",      "x.png"}
+                                 << "--namen";
+    QTest::newRow("bis vor von") << QStringList{"zeitleiste", "--von", "2:00", "--bis",
+                                                "90",         "a",     "-o",   "x.png"}
+                                 << "--bis muss nach --von";
+    QTest::newRow("Zeit unlesbar")
+        << QStringList{"zeitleiste", "--von", "2:xx", "a", "-o", "x.png"} << "12:30";
+    QTest::newRow("PDF fehlt") << QStringList{"bericht", "a", "b"} << "-o BERICHT.pdf";
+    QTest::newRow("PDF-Endung") << QStringList{"bericht", "a", "b", "-o", "x.png"} << ".pdf";
+    QTest::newRow("Titel für Text")
+        << QStringList{"uebereinstimmung", "--titel", "T", "a", "b"} << "gilt nicht";
+    QTest::newRow("CSV für Bericht")
+        << QStringList{"bericht", "--csv", "a", "b", "-o", "x.pdf"} << "gilt nicht";
+    // A slip of the finger must not overwrite a rater's file.
+    QTest::newRow("Ausgabe auf Verlauf")
+        << QStringList{"zusammenfassung", "a", "-o", "k17_anna_Verlauf.dat"} << "Ratingkonsole";
 }
 
 void TestAuswertung::falscherAufruf()
@@ -167,14 +225,8 @@ void TestAuswertung::uebereinstimmungCsv()
     QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
                      QStringLiteral("--versatz"), QStringLiteral("auto"), a, b}),
              0);
-    const QStringList zeilen = aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(zeilen.size(), 2);
-    const QStringList kopf = zeilen[0].split(QLatin1Char(','));
-    const QStringList werte = zeilen[1].split(QLatin1Char(','));
-    QCOMPARE(werte.size(), kopf.size());
-    const auto wert = [&](const char *spalte) {
-        return werte[kopf.indexOf(QLatin1String(spalte))];
-    };
+    QCOMPARE(aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 2);
+    const auto wert = csvSpalten(aus_);
     QCOMPARE(wert("versatz_s"), QStringLiteral("-0.500"));
     QCOMPARE(wert("versatz_automatisch"), QStringLiteral("1"));
     QCOMPARE(wert("ereignis_paare"), QStringLiteral("3"));
@@ -292,6 +344,150 @@ void TestAuswertung::bildNichtSchreibbar()
     QCOMPARE(aufruf({QStringLiteral("zeitleiste"), a, QStringLiteral("-o"), ziel}),
              int(Auswertung::Dateifehler));
     QVERIFY(fehler_.contains(ziel + QStringLiteral(": kann nicht geschrieben werden")));
+}
+
+void TestAuswertung::suchbereichUndRand()
+{
+    // B pressed 4 s late: the default range of 3 s ends on its edge and says so; a wider
+    // range finds the lag.
+    Druecke a;
+    Druecke b;
+    for (int i = 1; i <= 80; ++i) {
+        a.emplace_back(i * 3.3 + (i % 4) * 0.7, 1 + (i * 3) % 7);
+        b.emplace_back(i * 3.3 + (i % 4) * 0.7 + 4.0, 1 + (i * 3) % 7);
+    }
+    const QString pa = datei(QStringLiteral("r1_Verlauf.dat"), a);
+    const QString pb = datei(QStringLiteral("r2_Verlauf.dat"), b);
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--versatz"),
+                     QStringLiteral("auto"), QStringLiteral("--bootstrap"), QStringLiteral("0"), pa,
+                     pb}),
+             0);
+    QVERIFY(aus_.contains(QLatin1String("Versatz von B:  -3.000 s")));
+    QVERIFY2(fehler_.contains(QStringLiteral("Warnung: der beste Versatz liegt am Rand des "
+                                             "Suchbereichs ±3.000 s")),
+             qPrintable(fehler_));
+    QVERIFY(aus_.contains(QLatin1String("Achtung: der beste Versatz liegt am Rand")));
+
+    init();
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--versatz"),
+                     QStringLiteral("auto"), QStringLiteral("--suchbereich"), QStringLiteral("6"),
+                     QStringLiteral("--bootstrap"), QStringLiteral("0"), pa, pb}),
+             0);
+    QVERIFY2(aus_.contains(QStringLiteral("Versatz von B:  -4.000 s (automatisch gesucht im "
+                                          "Bereich ±6.000 s")),
+             qPrintable(aus_.left(400)));
+    QVERIFY(aus_.contains(QStringLiteral("Prozentuale Übereinstimmung:  100.0 %")));
+    QVERIFY(fehler_.isEmpty());
+}
+
+void TestAuswertung::versatzOhneGemeinsameZeitIstAufruffehler()
+{
+    const QString a = datei(QStringLiteral("v1_Verlauf.dat"), {{30, TL}, {60, KL}});
+    const QString b = datei(QStringLiteral("v2_Verlauf.dat"), {{31, TL}, {61, KL}});
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--versatz"),
+                     QStringLiteral("5000"), a, b}),
+             int(Auswertung::Aufruffehler));
+    QVERIFY(aus_.isEmpty());
+    QVERIFY2(fehler_.contains(QLatin1String("nach dem Versatz von +5000.000 s")),
+             qPrintable(fehler_));
+}
+
+void TestAuswertung::intervalleUndSegmentierungImCsv()
+{
+    const QString a = datei(QStringLiteral("c1_Verlauf.dat"),
+                            {{2, TL}, {4, KL}, {6, TL}, {8, KL}, {10, TL}, {12, NIX}, {15, KL}});
+    const QString b = datei(QStringLiteral("c2_Verlauf.dat"),
+                            {{2.1, TL}, {6.2, TL}, {8.1, KNL}, {10.2, TL}, {12.1, NIX}, {15, KL}});
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
+                     QStringLiteral("--bootstrap"), QStringLiteral("200"), a, b}),
+             0);
+    const QStringList zeilen = aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), 2);
+    const QStringList kopf = zeilen[0].split(QLatin1Char(','));
+    QCOMPARE(QStringList(kopf).removeDuplicates(), 0);
+    const auto wert = csvSpalten(aus_);
+    // The columns of before keep their place at the front.
+    QCOMPARE(kopf[0], QStringLiteral("datei_a"));
+    QCOMPARE(kopf.indexOf(QStringLiteral("ereignis_NIX_NIX")), 9 + 4 + 3 + 4 + 2 * 49 - 1);
+    QCOMPARE(wert("bootstrap_wiederholungen"), QStringLiteral("200"));
+    QCOMPARE(wert("bootstrap_startwert"), QStringLiteral("1"));
+    QVERIFY(!wert("zeit_kappa_ki_unten").isEmpty());
+    QVERIFY(wert("zeit_kappa_ki_unten").toDouble() <= wert("zeit_kappa").toDouble());
+    QVERIFY(!wert("ereignis_kappa_se").isEmpty());
+    // A's KL at 4 s has no counterpart: one unit "ohne" in its row.
+    QCOMPARE(wert("ereignis_nur_a"), QStringLiteral("1"));
+    QCOMPARE(wert("segment_KL_ohne"), QStringLiteral("1"));
+    QCOMPARE(wert("segment_einheiten"), QStringLiteral("7"));
+    QVERIFY(wert("segment_kappa").toDouble() < wert("ereignis_kappa").toDouble());
+    QVERIFY(!wert("zeit_sprecher_kappa").isEmpty());
+    // KNL for KL is the same speaker: agreement at that level is higher.
+    QVERIFY(wert("ereignis_sprecher_uebereinstimmung").toDouble() >
+            wert("ereignis_uebereinstimmung").toDouble());
+    QCOMPARE(wert("ereignis_spezifisch_NIX"), QStringLiteral("1.000000"));
+    QCOMPARE(wert("zeit_spezifisch_TU"), QString());
+}
+
+void TestAuswertung::studieEineTabelle()
+{
+    QTemporaryDir ordner;
+    const Druecke basis = {{2, TL}, {4, KL}, {6, TL}, {8, KL}, {10, TL}, {12, NIX}, {15, KL}};
+    for (const QString &k : {QStringLiteral("k1"), QStringLiteral("k2")}) {
+        for (const QString &r : {QStringLiteral("anna"), QStringLiteral("bert")}) {
+            Druecke d = basis;
+            if (r == QLatin1String("bert"))
+                d[size_t(k == QLatin1String("k1") ? 1 : 3)].second = KNL;
+            QVERIFY(testDateiSchreiben(
+                ordner.filePath(k + QLatin1Char('_') + r + QStringLiteral("_Verlauf.dat")),
+                testVerlauf(d), k, r));
+        }
+    }
+    QCOMPARE(aufruf({QStringLiteral("studie"), QStringLiteral("--csv"), ordner.path()}), 0);
+    const QStringList zeilen = aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(zeilen.size(), 1 + 2 + 1);
+    QCOMPARE(aus_.count(QLatin1String("ebene,klient")), 1);
+    const QStringList kopf = zeilen[0].split(QLatin1Char(','));
+    for (const QString &z : zeilen)
+        QCOMPARE(z.split(QLatin1Char(',')).size(), kopf.size());
+    QVERIFY(zeilen[1].startsWith(QLatin1String("paar,k1,anna,bert,")));
+    QVERIFY(zeilen[3].startsWith(QLatin1String("gesamt,,,,,,,")));
+    const int scheiben = int(kopf.indexOf(QStringLiteral("zeit_scheiben")));
+    QCOMPARE(zeilen[3].split(QLatin1Char(','))[scheiben], QStringLiteral("300"));
+
+    // A pair row of the study is the row the pair gets on its own.
+    const QString zeileK1 = zeilen[1].section(QLatin1Char(','), 4, 4 + int(kopf.size()) - 4 - 7);
+    init();
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
+                     ordner.filePath(QStringLiteral("k1_anna_Verlauf.dat")),
+                     ordner.filePath(QStringLiteral("k1_bert_Verlauf.dat"))}),
+             0);
+    QCOMPARE(aus_.split(QLatin1Char('\n'), Qt::SkipEmptyParts)[1], zeileK1);
+
+    init();
+    QCOMPARE(aufruf({QStringLiteral("studie"), ordner.path()}), 0);
+    QVERIFY(aus_.startsWith(QLatin1String("Studie: 2 Klienten mit mindestens zwei Ratern, 4 "
+                                          "Dateien, 2 Rater-Paare")));
+    QVERIFY(aus_.contains(QStringLiteral("Gepoolt über alle 2 Paare")));
+    QVERIFY(aus_.contains(QLatin1String("Krippendorffs Alpha")));
+    QVERIFY(aus_.contains(QLatin1String("alle Klienten")));
+}
+
+void TestAuswertung::ausgabeInDatei()
+{
+    const QString a = datei(QStringLiteral("o_Verlauf.dat"), {{4.25, KL}, {70.003, TL}});
+    const QString ziel = dir_.filePath(QStringLiteral("tabelle.csv"));
+    QCOMPARE(aufruf({QStringLiteral("zusammenfassung"), QStringLiteral("--csv"), a,
+                     QStringLiteral("-o"), ziel}),
+             0);
+    QVERIFY(aus_.isEmpty());
+    QFile f(ziel);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll().startsWith("datei,einheiten,"));
+
+    // The output may never be one of the inputs.
+    init();
+    QCOMPARE(aufruf({QStringLiteral("zusammenfassung"), a, QStringLiteral("-o"), ziel, ziel}),
+             int(Auswertung::Aufruffehler));
+    QVERIFY(fehler_.contains(QLatin1String("ist eine der Eingabedateien")));
 }
 
 QTEST_MAIN(TestAuswertung)

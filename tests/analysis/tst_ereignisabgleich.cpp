@@ -13,6 +13,7 @@ private slots:
     void meistePaareStattNaechsterNachbar();
     void toleranzGrenze();
     void endenAusserhalbDerGemeinsamenSpanne();
+    void ungepaarteAlsEigeneKategorie();
 };
 
 void TestEreignisabgleich::eineEinheitFehlt()
@@ -68,6 +69,29 @@ void TestEreignisabgleich::endenAusserhalbDerGemeinsamenSpanne()
     QCOMPARE(e.paare().size(), size_t(2));
     QCOMPARE(e.nurA(), 0);
     QCOMPARE(e.nurB(), 0);
+}
+
+void TestEreignisabgleich::ungepaarteAlsEigeneKategorie()
+{
+    // The example above: paired TL/TL twice and KL/KL once, A's KL at 4 s unpaired, and
+    // B's NIX at 9.5 s (inside the span A rated, 0.5 s from A's 10 s) unpaired too.
+    const Sitzung a = testSitzung({{2, TL}, {4, KL}, {6, TL}, {8, KL}, {10, TL}});
+    const Sitzung b = testSitzung({{2.3, TL}, {6.2, TL}, {8.1, KL}, {9.5, NIX}});
+    const Ereignisabgleich e(a, b, us(0.4), 0, us(9.5));
+    QCOMPARE(e.ungepaartA(), std::vector<int>({1}));
+    QCOMPARE(e.ungepaartB(), std::vector<int>({3}));
+    QCOMPARE(e.tabelle().kappa().wert, 1.0);
+
+    // n = 5, po = 3/5. Rows (A): TL 2, KL 2, ohne 1; columns (B): TL 2, KL 1, NIX 1, ohne 1.
+    // pe = (2*2 + 2*1 + 0*1 + 1*1) / 25 = 7/25, kappa = (15/25 - 7/25) / (18/25) = 8/18.
+    const Kreuztabelle &s = e.tabelleMitSegmentierung();
+    QCOMPARE(s.kategorien(), 8);
+    QCOMPARE(s.kuerzel(Ereignisabgleich::Ohne), QStringLiteral("ohne"));
+    QCOMPARE(s.anzahl(KL, Ereignisabgleich::Ohne), 1);
+    QCOMPARE(s.anzahl(Ereignisabgleich::Ohne, NIX), 1);
+    QCOMPARE(s.summe(), 5);
+    QCOMPARE(s.uebereinstimmung().wert, 0.6);
+    QVERIFY(qAbs(s.kappa().wert - 8.0 / 18.0) < 1e-12);
 }
 
 QTEST_GUILESS_MAIN(TestEreignisabgleich)

@@ -60,7 +60,33 @@ void TestVerlaufLeser::beschaedigt_data()
     QTest::newRow("doppelter Zeitpunkt")
         << start + zweite + QByteArray(zweite).replace("\t4\t0", "\t5\t4") << 3
         << "steht schon in Zeile 2";
-    QTest::newRow("Binärdaten") << QByteArray("\x89PNG\r\n\x1a\n", 8) << 1 << "CR LF";
+    // Files that are no history file at all are named for what they are.
+    QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << 0 << "PNG-Bild";
+    QTest::newRow("Word-Datei") << QByteArray("PK\x03\x04\x14\0\x06\0", 8) << 0 << "ZIP-Archiv";
+    QTest::newRow("Video") << QByteArray("\0\0\0\x20"
+                                         "ftypisom\0\0\x02\0",
+                                         16)
+                           << 0 << "MP4";
+    QTest::newRow("UTF-8 mit BOM") << "\xef\xbb\xbf" + start << 0 << "Byte-Order-Mark";
+    QTest::newRow("UTF-16 mit BOM") << QByteArray("\xff\xfe"
+                                                  "0\0"
+                                                  "0\0"
+                                                  ":\0"
+                                                  "0\0"
+                                                  "0\0"
+                                                  "\t\0"
+                                                  "0\0"
+                                                  "\n\0",
+                                                  18)
+                                    << 0 << "UTF-16 (Little Endian, mit Byte-Order-Mark)";
+    QByteArray utf16be;
+    for (const char c : start)
+        utf16be.append('\0').append(c);
+    QTest::newRow("UTF-16 ohne BOM") << utf16be << 0 << "UTF-16 (Big Endian)";
+    QTest::newRow("Nullbytes") << start + QByteArray("\0\x13\0\0\x7f\x01", 6) + zweite << 0
+                               << "Binärdaten";
+    QTest::newRow("Steuerzeichen")
+        << start + QByteArray(zweite).replace("k17", "k\x1b[2J17") << 2 << "Steuerzeichen \\x1B";
 }
 
 void TestVerlaufLeser::beschaedigt()
@@ -75,17 +101,29 @@ void TestVerlaufLeser::beschaedigt()
                                   : QStringLiteral("x_Verlauf.dat: ");
     QVERIFY2(leser.fehler().startsWith(ort), qPrintable(leser.fehler()));
     QVERIFY2(leser.fehler().contains(meldung), qPrintable(leser.fehler()));
+    // The message goes to a terminal: no byte of the file may move its cursor or clear it.
+    for (const QChar c : leser.fehler())
+        QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7f || c.unicode() > 0x9f),
+                 qPrintable(leser.fehler()));
     // No half-read session survives a failure.
     QVERIFY(leser.sitzung().einheiten().empty());
 }
 
 void TestVerlaufLeser::fehlendeDatei()
 {
+    // In German words, not the operating system's English ones.
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("fehlt_Verlauf.dat"));
     VerlaufLeser leser;
     QVERIFY(!leser.lesen(pfad));
-    QVERIFY(leser.fehler().startsWith(pfad + QStringLiteral(": kann nicht gelesen werden")));
+    QCOMPARE(leser.fehler(), pfad + QStringLiteral(": kann nicht gelesen werden (Datei nicht "
+                                                   "gefunden)"));
+    QVERIFY(!leser.lesen(dir.path()));
+    QCOMPARE(leser.fehler(), dir.path() + QStringLiteral(": kann nicht gelesen werden (ist ein "
+                                                         "Ordner, keine Datei)"));
+    QVERIFY(!leser.lesen(dir.filePath(QStringLiteral("fehlt/x_Verlauf.dat"))));
+    QVERIFY2(leser.fehler().endsWith(QStringLiteral("(der Ordner existiert nicht)")),
+             qPrintable(leser.fehler()));
 }
 
 void TestVerlaufLeser::nurStarteintrag()
@@ -108,6 +146,9 @@ void TestVerlaufLeser::erlaubteFormen()
                               "\n";
     VerlaufLeser leser;
     QVERIFY2(leser.lesen(QStringLiteral("s"), inhalt), qPrintable(leser.fehler()));
+    // Client and rater as the first entry names them.
+    QCOMPARE(leser.sitzung().klient(), QStringLiteral("k17"));
+    QCOMPARE(leser.sitzung().rater(), QStringLiteral("elmaro"));
     const std::vector<Einheit> &e = leser.sitzung().einheiten();
     QCOMPARE(e.size(), size_t(2));
     QCOMPARE(e[0].beginn, 0);

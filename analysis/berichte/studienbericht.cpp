@@ -1,0 +1,107 @@
+#include "studienbericht.h"
+
+#include "ausgabeformat.h"
+#include "studie.h"
+#include "studientabellen.h"
+#include "uebereinstimmungbericht.h"
+#include "vergleichsbericht.h"
+
+#include <QTextStream>
+
+namespace {
+
+using E = Vergleichsergebnis;
+
+void einstellungen(QTextStream &aus, const Vergleichseinstellungen &v)
+{
+    aus << "Zeitscheiben zu " << sekundenText(v.schritt) << " s, Toleranz "
+        << sekundenText(v.toleranz) << " s; ";
+    if (v.versatzAutomatisch)
+        aus << "Versatz je Rater gegen den ersten Rater des Klienten gesucht im Bereich ±"
+            << sekundenText(v.suchbereich) << " s\n";
+    else if (v.versatz != 0)
+        aus << "Versatz jedes weiteren Raters " << versatzText(v.versatz) << '\n';
+    else
+        aus << "ohne Versatz\n";
+}
+
+void paare(QTextStream &aus, const Studie &s)
+{
+    aus << "\nJe Paar (\"!\": Versatz am Rand des Suchbereichs):\n";
+    aus << spaltenText(Studientabellen::paare(s), Studientabellen::paareRechts(),
+                       QStringLiteral("  "));
+}
+
+void mehrrater(QTextStream &aus, const Studie &s)
+{
+    const Mehrraterzaehlung &g = s.mehrraterGesamt();
+    aus << "\nAlle Rater eines Klienten (zeitbasiert, über die von allen bewertete Zeit; zuletzt "
+           "alle Klienten zusammen):\n";
+    aus << spaltenText(Studientabellen::mehrrater(s), Studientabellen::mehrraterRechts(),
+                       QStringLiteral("  "));
+    if (!g.fleissKappa().definiert)
+        aus << "  Fleiss' Kappa über alle Klienten: " << kennwertText(g.fleissKappa(), 3) << '\n';
+}
+
+QStringList csvKopf()
+{
+    QStringList k = {QStringLiteral("ebene"), QStringLiteral("klient"), QStringLiteral("rater_a"),
+                     QStringLiteral("rater_b")};
+    k << UebereinstimmungBericht::csvKopf();
+    k << QStringLiteral("klient_rater") << QStringLiteral("klient_scheiben")
+      << QStringLiteral("fleiss_kappa") << QStringLiteral("fleiss_kappa_hinweis")
+      << QStringLiteral("krippendorff_alpha") << QStringLiteral("krippendorff_alpha_hinweis");
+    return k;
+}
+
+QStringList mehrraterCsv(const Mehrraterzaehlung &m, const QString &rater, qint64 scheiben)
+{
+    const Kennwert f = m.fleissKappa();
+    const Kennwert a = m.krippendorffAlpha();
+    return {rater, QString::number(scheiben), csvZahl(f, 6), f.grund, csvZahl(a, 6), a.grund};
+}
+
+} // namespace
+
+void StudienBericht::text(QTextStream &aus, const Studie &s)
+{
+    int dateien = 0;
+    for (const Studie::Klient &k : s.klienten())
+        dateien += int(k.rater.size());
+    aus << "Studie: " << s.klienten().size() << " Klienten mit mindestens zwei Ratern, " << dateien
+        << " Dateien, " << s.paare().size() << " Rater-Paare\n";
+    einstellungen(aus, s.einstellungen());
+    paare(aus, s);
+    mehrrater(aus, s);
+
+    aus << "\nGepoolt über alle " << s.paare().size() << " Paare (Tabellen addiert)\n";
+    VergleichsBericht::Kopf kopf;
+    const Kreuztabelle &zeit = s.gepoolt().zeit(E::Kategorien).tabelle;
+    kopf.zeit = QStringLiteral("%1 Scheiben zu %2 s")
+                    .arg(zeit.summe())
+                    .arg(sekundenText(s.einstellungen().schritt));
+    kopf.ereignis = QStringLiteral("Enden der Einheiten gepaart mit Toleranz %1 s")
+                        .arg(sekundenText(s.einstellungen().toleranz));
+    VergleichsBericht::text(aus, s.gepoolt(), s.einstellungen(), kopf);
+}
+
+void StudienBericht::csv(QTextStream &aus, const Studie &s)
+{
+    aus << csvZeile(csvKopf());
+    qint64 scheiben = 0;
+    for (const Studie::Paar &p : s.paare()) {
+        const Studie::Klient &k = s.klienten()[size_t(p.klient)];
+        QStringList f = {QStringLiteral("paar"), k.name, k.rater[size_t(p.a)].name,
+                         k.rater[size_t(p.b)].name};
+        f << UebereinstimmungBericht::csvWerte(p.vergleich.ergebnis(), s.einstellungen(),
+                                               &p.vergleich);
+        f << mehrraterCsv(k.mehrrater, QString::number(k.rater.size()), k.scheiben);
+        aus << csvZeile(f);
+    }
+    for (const Studie::Klient &k : s.klienten())
+        scheiben += k.scheiben;
+    QStringList f = {QStringLiteral("gesamt"), QString(), QString(), QString()};
+    f << UebereinstimmungBericht::csvWerte(s.gepoolt(), s.einstellungen(), nullptr);
+    f << mehrraterCsv(s.mehrraterGesamt(), QString(), scheiben);
+    aus << csvZeile(f);
+}

@@ -1,0 +1,42 @@
+#ifndef VERGLEICHSBERICHT_H
+#define VERGLEICHSBERICHT_H
+
+#include "vergleichseinstellungen.h"
+#include "vergleichsergebnis.h"
+
+#include <QString>
+
+class QTextStream;
+
+// The German text of a comparison's figures, the same for one pair and for a pooled study:
+// the three views, each with its intervals, its table and its speaker level, then the
+// figures per category. The callers write what is their own above it (files, span, shift).
+class VergleichsBericht
+{
+public:
+    struct Kopf
+    {
+        QString zeit;     // after "Zeitbasiert: "
+        QString ereignis; // after "Ereignisbasiert: "
+    };
+
+    static void text(QTextStream &aus, const Vergleichsergebnis &e,
+                     const Vergleichseinstellungen &v, const Kopf &kopf);
+
+    // How the intervals were obtained, for the report and the method paragraph.
+    static QString zeitMethode(const Vergleichseinstellungen &v);
+    static QString ereignisMethode();
+
+    // Unpaired ends of A and of B, read from the segmentation table.
+    static qint64 nurA(const Vergleichsergebnis &e);
+    static qint64 nurB(const Vergleichsergebnis &e);
+
+private:
+    static void kennzahlen(QTextStream &aus, const Kennzahlen &k, const QString &einrueckung);
+    static void sprecher(QTextStream &aus, const Kennzahlen &k);
+    static void tabelle(QTextStream &aus, const Kreuztabelle &t, const QString &einheit);
+    static void segmentierung(QTextStream &aus, const Vergleichsergebnis &e);
+    static void jeKategorie(QTextStream &aus, const Vergleichsergebnis &e);
+};
+
+#endif

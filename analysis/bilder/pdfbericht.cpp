@@ -1,0 +1,250 @@
+#include "pdfbericht.h"
+
+#include "ausgabeformat.h"
+#include "kategoriewerte.h"
+#include "methodentext.h"
+#include "seitensatz.h"
+#include "sichtbar.h"
+#include "studie.h"
+#include "studientabellen.h"
+#include "uebereinstimmung.h"
+#include "uebereinstimmungbericht.h"
+#include "vergleichsbericht.h"
+#include "zeitleiste.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <functional>
+
+namespace {
+
+using E = Vergleichsergebnis;
+
+bool pdfSchreiben(const QString &pfad, const QString &titel,
+                  const std::function<void(Seitensatz &)> &setzen, QString &fehler)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(300);
+        pdf.setTitle(titel);
+        pdf.setCreator(QStringLiteral("morvanto-auswertung"));
+        QPainter p;
+        if (!p.begin(&pdf)) {
+            fehler =
+                QStringLiteral("%1: der PDF-Schreiber ließ sich nicht starten").arg(sichtbar(pfad));
+            return false;
+        }
+        Seitensatz satz(pdf, p, titel);
+        setzen(satz);
+        p.end();
+    }
+    return Zeitleiste::schreiben(pfad, puffer.data(), fehler);
+}
+
+} // namespace
+
+PdfBericht::PdfBericht(const Zeitleistenoptionen &optionen) : optionen_(optionen) {}
+
+bool PdfBericht::paarSchreiben(const QString &pfad, const Uebereinstimmung &u,
+                               QString &fehler) const
+{
+    const QString titel = optionen_.titel.isEmpty() ? QStringLiteral("Übereinstimmung zweier Rater")
+                                                    : optionen_.titel;
+    return pdfSchreiben(
+        pfad, titel, [&](Seitensatz &satz) { paarSetzen(satz, u); }, fehler);
+}
+
+bool PdfBericht::studieSchreiben(const QString &pfad, const Studie &s,
+                                 const std::vector<Sitzung> &sitzungen, QString &fehler) const
+{
+    const QString titel = optionen_.titel.isEmpty()
+                              ? QStringLiteral("Übereinstimmung der Rater einer Studie")
+                              : optionen_.titel;
+    return pdfSchreiben(
+        pfad, titel, [&](Seitensatz &satz) { studieSetzen(satz, s, sitzungen); }, fehler);
+}
+
+void PdfBericht::kennwerte(Seitensatz &satz, const Vergleichsergebnis &e,
+                           const Vergleichseinstellungen &v)
+{
+    QList<QStringList> zeilen = {{QStringLiteral("Ansicht"), QStringLiteral("Ebene"),
+                                  QStringLiteral("n"), QStringLiteral("Übereinst."),
+                                  QStringLiteral("Cohens Kappa [95 %-KI]"),
+                                  QStringLiteral("Gwets AC1 [95 %-KI]")}};
+    const auto zeile = [&](const QString &ansicht, const QString &einheit, const Kennzahlen &k,
+                           const QString &ebene) {
+        zeilen.append({ansicht, ebene,
+                       QString::number(k.tabelle.summe()) + QLatin1Char(' ') + einheit,
+                       prozentText(k.uebereinstimmung), wertMitIntervall(k.kappa, 3),
+                       wertMitIntervall(k.ac1, 3)});
+    };
+    for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
+        const QString name =
+            ebene == E::Kategorien ? QStringLiteral("7 Kategorien") : QStringLiteral("Sprecher");
+        zeile(QStringLiteral("zeitbasiert"), QStringLiteral("Scheiben"), e.zeit(ebene), name);
+        zeile(QStringLiteral("ereignisbasiert"), QStringLiteral("Paare"), e.ereignis(ebene), name);
+        zeile(QStringLiteral("mit Segmentierung"), QStringLiteral("Einheiten"),
+              e.segmentierung(ebene), name);
+    }
+    satz.tabelle(zeilen, {0.17, 0.12, 0.15, 0.1, 0.23, 0.23},
+                 {false, false, true, true, true, true});
+    satz.absatz(QStringLiteral("Intervalle zeitbasiert: %1. Ereignisbasiert: %2. Sprecherebene: "
+                               "T = TL, TNL, TU; K = KL, KNL, KU; NIX. Mit Segmentierung: jedes "
+                               "ungepaarte Ende (%3 nur bei A, %4 nur bei B) zählt als Einheit, "
+                               "die der andere Rater mit der Kategorie „ohne“ bewertet hat.")
+                    .arg(VergleichsBericht::zeitMethode(v), VergleichsBericht::ereignisMethode())
+                    .arg(VergleichsBericht::nurA(e))
+                    .arg(VergleichsBericht::nurB(e)),
+                7.5);
+}
+
+void PdfBericht::raster(Seitensatz &satz, const Vergleichsergebnis &e)
+{
+    satz.raster({{QStringLiteral("Zeitbasiert (Scheiben)"), &e.zeit(E::Kategorien).tabelle},
+                 {QStringLiteral("Ereignisbasiert mit Segmentierung (Einheiten)"),
+                  &e.segmentierung(E::Kategorien).tabelle}},
+                QStringLiteral("Zeilen: Rater A, Spalten: Rater B. Jede Zelle nennt die Anzahl; "
+                               "je dunkler, desto größer ihr Anteil an der Zeile. Schwarz "
+                               "umrandet: die Diagonale, auf der die Rater übereinstimmen."));
+}
+
+void PdfBericht::jeKategorie(Seitensatz &satz, const Vergleichsergebnis &e)
+{
+    QList<QStringList> zeilen = {{QStringLiteral("Kategorie"), QStringLiteral("zeitb. spez."),
+                                  QStringLiteral("Kappa"), QStringLiteral("ereignisb. spez."),
+                                  QStringLiteral("Kappa"), QStringLiteral("Segm. spez."),
+                                  QStringLiteral("Kappa")}};
+    for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
+        const Kreuztabelle &z = e.zeit(ebene).tabelle;
+        for (int k = 1; k <= z.kategorien(); ++k) {
+            QStringList zeile = {z.kuerzel(k)};
+            for (const Kreuztabelle *t :
+                 {&z, &e.ereignis(ebene).tabelle, &e.segmentierung(ebene).tabelle})
+                zeile << zahlOderStrich(spezifischeUebereinstimmung(*t, k), 3)
+                      << zahlOderStrich(kappaEineGegenRest(*t, k), 3);
+            zeilen.append(zeile);
+        }
+    }
+    satz.tabelle(zeilen, {0.16, 0.14, 0.14, 0.14, 0.14, 0.14, 0.14},
+                 {false, true, true, true, true, true, true});
+    satz.absatz(QStringLiteral("spez.: spezifische Übereinstimmung 2·n(k,k) / (n(k,·) + n(·,k)); "
+                               "Kappa: Cohens Kappa der Kategorie gegen alle übrigen; „–“: von "
+                               "keinem Rater vergeben."),
+                7.5);
+}
+
+void PdfBericht::methode(Seitensatz &satz, const QString &methode, const QString &ergebnis)
+{
+    satz.ueberschrift(QStringLiteral("Für den Methodenteil"), 2);
+    satz.absatz(methode);
+    satz.ueberschrift(QStringLiteral("Für den Ergebnisteil"), 2);
+    satz.absatz(ergebnis);
+}
+
+void PdfBericht::paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const
+{
+    const Vergleichseinstellungen &v = u.einstellungen();
+    satz.ueberschrift(optionen_.titel.isEmpty() ? QStringLiteral("Übereinstimmung zweier Rater")
+                                                : optionen_.titel,
+                      1);
+    const QStringList namen =
+        optionen_.namen.size() == 2 ? optionen_.namen : Zeitleiste::standardNamen({u.a(), u.b()});
+    QString kopf =
+        QStringLiteral("Rater A: %1\nRater B: %2\n")
+            .arg(QFileInfo(u.a().datei()).fileName(), QFileInfo(u.b().datei()).fileName());
+    kopf += QStringLiteral("Gemeinsam bewertet %1 bis %2 in %3 Scheiben zu %4 s; Toleranz %5 s; "
+                           "Versatz von B %6")
+                .arg(zeitText(u.zeit().beginn()), zeitText(u.zeit().ende()))
+                .arg(u.zeit().anzahl())
+                .arg(sekundenText(v.schritt), sekundenText(v.toleranz), versatzText(u.versatz()));
+    if (v.versatzAutomatisch)
+        kopf += QStringLiteral(" (gesucht im Bereich ±%1 s; ohne Versatz %2 Übereinstimmung)")
+                    .arg(sekundenText(v.suchbereich), prozentText(u.ohneVersatz()));
+    if (u.versatzAmRand())
+        kopf += QStringLiteral(".\nAchtung: ") + UebereinstimmungBericht::randWarnung(v);
+    satz.absatz(kopf);
+
+    satz.ueberschrift(QStringLiteral("Kennwerte"), 2);
+    kennwerte(satz, u.ergebnis(), v);
+    satz.ueberschrift(QStringLiteral("Kreuztabellen"), 2);
+    raster(satz, u.ergebnis());
+    satz.ueberschrift(QStringLiteral("Je Kategorie"), 2);
+    jeKategorie(satz, u.ergebnis());
+
+    satz.ueberschrift(QStringLiteral("Zeitleiste"), 2);
+    Zeitleistenoptionen o = optionen_;
+    o.titel.clear();
+    o.namen = namen;
+    const Zeitleiste z({u.a(), u.b()}, u.versatz(), o);
+    satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
+
+    methode(satz, Methodentext::methode(u), Methodentext::ergebnis(u));
+}
+
+void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
+                              const std::vector<Sitzung> &sitzungen) const
+{
+    const Vergleichseinstellungen &v = s.einstellungen();
+    satz.ueberschrift(optionen_.titel.isEmpty()
+                          ? QStringLiteral("Übereinstimmung der Rater einer Studie")
+                          : optionen_.titel,
+                      1);
+    int dateien = 0;
+    for (const Studie::Klient &k : s.klienten())
+        dateien += int(k.rater.size());
+    satz.absatz(QStringLiteral("%1 Klienten mit mindestens zwei Ratern, %2 Verlaufsdateien, %3 "
+                               "Rater-Paare. Scheiben zu %4 s, Toleranz %5 s, Versatz %6.")
+                    .arg(s.klienten().size())
+                    .arg(dateien)
+                    .arg(s.paare().size())
+                    .arg(sekundenText(v.schritt), sekundenText(v.toleranz),
+                         v.versatzAutomatisch
+                             ? QStringLiteral("je Rater gegen den ersten Rater des Klienten "
+                                              "gesucht im Bereich ±%1 s")
+                                   .arg(sekundenText(v.suchbereich))
+                             : versatzText(v.versatz)));
+
+    satz.ueberschrift(QStringLiteral("Kennwerte, gepoolt über alle Paare"), 2);
+    kennwerte(satz, s.gepoolt(), v);
+    satz.ueberschrift(QStringLiteral("Alle Rater eines Klienten (zeitbasiert)"), 2);
+    satz.tabelle(Studientabellen::mehrrater(s), {0.16, 0.32, 0.14, 0.16, 0.22},
+                 Studientabellen::mehrraterRechts());
+
+    satz.ueberschrift(QStringLiteral("Kreuztabellen, gepoolt"), 2);
+    raster(satz, s.gepoolt());
+    satz.ueberschrift(QStringLiteral("Je Kategorie, gepoolt"), 2);
+    jeKategorie(satz, s.gepoolt());
+    methode(satz, Methodentext::methode(s), Methodentext::ergebnis(s));
+
+    satz.ueberschrift(QStringLiteral("Je Paar"), 2);
+    satz.tabelle(Studientabellen::paare(s),
+                 {0.08, 0.065, 0.065, 0.085, 0.085, 0.19, 0.055, 0.055, 0.055, 0.055, 0.12, 0.09},
+                 Studientabellen::paareRechts());
+    satz.absatz(QStringLiteral("„!“: Versatz am Rand des Suchbereichs."), 7.5);
+
+    // Every client's raters over one axis; the first carries the legend for all.
+    satz.neueSeite();
+    satz.ueberschrift(QStringLiteral("Zeitleisten je Klient"), 2);
+    for (const Studie::Klient &k : s.klienten()) {
+        std::vector<Sitzung> raterSitzungen;
+        QStringList namen;
+        for (const Studie::Rater &r : k.rater) {
+            raterSitzungen.push_back(sitzungen[size_t(r.sitzung)].verschoben(r.versatz));
+            namen << (r.versatz != 0 ? QStringLiteral("%1 (%2)").arg(r.name, versatzText(r.versatz))
+                                     : r.name);
+        }
+        Zeitleistenoptionen je = optionen_;
+        je.titel = QStringLiteral("Klient ") + k.name;
+        je.namen = namen;
+        je.legende = &k == &s.klienten().front();
+        const Zeitleiste z(std::move(raterSitzungen), 0, je);
+        satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
+    }
+}

@@ -1,0 +1,42 @@
+#ifndef BOOTSTRAP_H
+#define BOOTSTRAP_H
+
+#include "einheitenbloecke.h"
+#include "kreuztabelle.h"
+#include "schaetzung.h"
+
+#include <functional>
+#include <vector>
+
+// Bootstrap over whole units: each resample draws as many blocks as there are, with
+// replacement, and adds up their slices into one table. Every resample has its own
+// generator seeded from the given value and its number, so the same input and seed give
+// the same intervals, on any number of threads and whatever else is computed alongside.
+class Bootstrap
+{
+public:
+    using Statistik = std::function<Kennwert(const Kreuztabelle &)>;
+
+    // faeden 0: as many threads as the machine has cores.
+    Bootstrap(const Einheitenbloecke &bloecke, int wiederholungen, quint64 startwert,
+              int faeden = 0);
+
+    // Per statistic: the standard deviation of its resampled values as standard error and
+    // their 2.5 and 97.5 percentiles as the 95 % interval. Undefined when the statistic is
+    // undefined in any resample: an interval from the others would look better than it is.
+    std::vector<Intervall> intervalle(const std::vector<Statistik> &statistiken) const;
+
+    // The 2.5 and 97.5 percentiles, interpolated between order statistics (R's default).
+    static double perzentil(const std::vector<double> &sortiert, double anteil);
+
+private:
+    Kreuztabelle ziehen(int wiederholung) const;
+    Intervall zusammenfassen(std::vector<double> &werte, const std::vector<char> &definiert) const;
+
+    const Einheitenbloecke &bloecke_;
+    int wiederholungen_;
+    quint64 startwert_;
+    int faeden_;
+};
+
+#endif

@@ -1,0 +1,44 @@
+#ifndef MEHRRATERZAEHLUNG_H
+#define MEHRRATERZAEHLUNG_H
+
+#include "kennwert.h"
+
+#include <QtGlobal>
+
+#include <vector>
+
+// Codes of several raters per unit, kept only as the sums that Fleiss' kappa and
+// Krippendorff's alpha (nominal) need, so that the slices of a whole study fit in a few
+// numbers. A unit is given as the number of raters per category.
+class Mehrraterzaehlung
+{
+public:
+    explicit Mehrraterzaehlung(int kategorien = 7);
+
+    // anzahl[k - 1]: raters who gave category k; gewicht: so many equal units at once.
+    void einheit(const std::vector<int> &anzahl, qint64 gewicht = 1);
+    Mehrraterzaehlung &operator+=(const Mehrraterzaehlung &andere);
+
+    qint64 einheiten() const { return einheiten_; }
+    // The number of raters, when every unit has the same; otherwise 0.
+    int rater() const { return raterGleich_ ? rater_ : 0; }
+
+    // Fleiss' kappa: mean agreement of the rater pairs within a unit against the agreement
+    // expected from the overall category shares. Needs the same number of raters (at least
+    // two) for every unit.
+    Kennwert fleissKappa() const;
+    // Krippendorff's alpha for nominal data, from the coincidence matrix; units with fewer
+    // than two codes count for nothing.
+    Kennwert krippendorffAlpha() const;
+
+private:
+    int q_;
+    qint64 einheiten_ = 0;
+    int rater_ = 0;
+    bool raterGleich_ = true;
+    double paareGleich_ = 0; // sum over units of sum_k n_k (n_k - 1)
+    std::vector<double> kategorieSumme_;
+    std::vector<double> koinzidenz_; // q x q
+};
+
+#endif
