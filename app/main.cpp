@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     schrift.setPointSize(8);
     QApplication::setFont(schrift);
 
+    fenster->imProgrammBetrieb();
     fenster->exec();
     // The destructor guards the session's unsaved ratings and needs the application.
     delete fenster;
