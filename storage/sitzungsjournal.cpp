@@ -94,10 +94,17 @@ void SitzungsJournal::ersetzen(const Verlauf &verlauf)
 // The only work a rating press does here: no allocation while the queue has room, no disk.
 void SitzungsJournal::einreihen(Aenderung a)
 {
-    QMutexLocker halten(&sperre);
-    auftraege.push_back(std::move(a));
-    ++gemeldet;
-    arbeit.wakeOne();
+    bool wecken = false;
+    {
+        QMutexLocker halten(&sperre);
+        auftraege.push_back(std::move(a));
+        ++gemeldet;
+        // A busy writer looks at the queue again before it sleeps.
+        wecken = !beschaeftigt;
+    }
+    // Outside the lock, so that the woken writer does not at once wait for it.
+    if (wecken)
+        arbeit.wakeOne();
 }
 
 bool SitzungsJournal::entfernen()
