@@ -1,6 +1,7 @@
 #include "morvantodialog.h"
 
 #include "einlesebericht.h"
+#include "hinweis.h"
 #include "infospeichern.h"
 #include "journalfund.h"
 #include "signalwaechter.h"
@@ -209,10 +210,13 @@ void MorvantoDialog::konfigurationAbschliessen(const QString &bericht)
 
 QString MorvantoDialog::einlesenVerweigert()
 {
-    return tr("Daten wurden NICHT aus %1 eingelesen: sonst wären die seit dem letzten Speichern "
-              "eingegebenen Sinneinheiten verloren gewesen.\nErst 'Ende' drücken, dann "
-              "weiterführen.")
-        .arg(sitzungsDateiNamen(klientName(), raterName()).at(0));
+    const QString name = sitzungsDateiNamen(klientName(), raterName()).at(0);
+    Hinweis::zeigen(this, tr("Morvanto - NICHT eingelesen"),
+                    tr("Daten wurden NICHT aus %1 eingelesen: sonst wären die seit dem letzten "
+                       "Speichern eingegebenen Sinneinheiten verloren gewesen.\n\nDie Sitzung geht "
+                       "mit den Daten im Speicher weiter.")
+                        .arg(name));
+    return tr("Daten wurden NICHT aus %1 eingelesen").arg(name);
 }
 
 // Continues an interrupted session from a history file (or a journal) and puts the counter
@@ -238,7 +242,10 @@ QString MorvantoDialog::verlaufEinlesen(const QString &name)
 
     journal->ersetzen(*verlauf);
     seitLesenBewertet = false;
-    return EinleseBericht::erstellen(name, gelesen, stopp, anzahl, QDateTime::currentDateTime());
+    const EinleseBericht bericht(name, gelesen, stopp, anzahl, QDateTime::currentDateTime());
+    if (!bericht.hinweis().isEmpty())
+        Hinweis::zeigen(this, EinleseBericht::hinweisTitel(), bericht.hinweis());
+    return bericht.zeile();
 }
 
 // Count and mean duration (counter position / count); with no rating as after a reset.
@@ -402,14 +409,13 @@ void MorvantoDialog::sitzungWiederherstellen(const JournalFund &fund)
 
 void MorvantoDialog::journalFehlerZeigen(const QString &datei, const QString &grund)
 {
-    infoline2->setText(tr("ACHTUNG: Journal %1 nicht zu schreiben (%2) - die Daten sind nur im "
-                          "Speicher, also bald 'Ende' drücken!")
-                           .arg(datei, grund));
+    infoline2->setText(
+        tr("ACHTUNG: %1 nicht zu schreiben (%2)! Bald 'Ende' drücken.").arg(datei, grund));
 }
 
 void MorvantoDialog::journalWiederZeigen(const QString &datei)
 {
-    if (infoline2->text().startsWith(QLatin1String("ACHTUNG: Journal")))
+    if (infoline2->text().startsWith(QStringLiteral("ACHTUNG: ") + datei))
         infoline2->setText(tr("Journal %1 wird wieder geschrieben.").arg(datei));
 }
 

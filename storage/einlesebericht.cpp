@@ -6,25 +6,38 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString EinleseBericht::erstellen(const QString &datei, bool gelesen,
-                                  const Verlauf::Lesestopp &stopp, int sinneinheiten,
-                                  const QDateTime &jetzt)
+EinleseBericht::EinleseBericht(const QString &datei, bool gelesen, const Verlauf::Lesestopp &stopp,
+                               int sinneinheiten, const QDateTime &jetzt)
 {
-    if (!gelesen || !stopp.unvollstaendig)
-        return tr("Daten wurden") + (gelesen ? QStringLiteral(" ") : tr(" NICHT ")) +
-               tr("erfolgreich aus ") + datei + tr(" eingelesen");
+    if (!gelesen || !stopp.unvollstaendig) {
+        zeile_ = tr("Daten wurden") + (gelesen ? QStringLiteral(" ") : tr(" NICHT ")) +
+                 tr("erfolgreich aus ") + datei + tr(" eingelesen");
+        return;
+    }
+    const QString zeilenNummer = QString::number(stopp.zeile);
+    zeile_ = tr("Daten wurden NUR TEILWEISE aus %1 eingelesen (Zeile %2 fehlerhaft)")
+                 .arg(datei, zeilenNummer);
 
-    const QString bericht =
-        tr("Daten wurden NUR TEILWEISE aus %1 eingelesen (Zeile %2 "
-           "fehlerhaft, %3 Sinneinheiten gelesen)")
-            .arg(datei, QString::number(stopp.zeile), QString::number(sinneinheiten));
     QString fehler;
     const QString kopie = originalKopieren(datei, jetzt, &fehler);
-    if (kopie.isEmpty())
-        return bericht + tr("\nDas Original konnte NICHT gesichert werden (%1): vor 'Ende' bitte "
-                            "selbst kopieren!")
-                             .arg(fehler);
-    return bericht + tr("\nDas vollständige Original bleibt erhalten als ") + kopie;
+    const QString original =
+        kopie.isEmpty()
+            ? tr("Das Original konnte NICHT gesichert werden (%1): bitte vor dem nächsten 'Ende' "
+                 "die Datei %2 selbst kopieren, sonst sind die Zeilen ab Zeile %3 verloren!")
+                  .arg(fehler, datei, zeilenNummer)
+            : tr("Das vollständige Original bleibt erhalten als\n%1\nDort lassen sich die Zeilen "
+                 "ab Zeile %2 von Hand nachbessern.")
+                  .arg(kopie, zeilenNummer);
+    hinweis_ = tr("Daten wurden NUR TEILWEISE aus %1 eingelesen: Zeile %2 ist fehlerhaft, "
+                  "eingelesen sind die %3 Sinneinheiten davor.\n\nDas nächste 'Ende' speichert "
+                  "nur diese und die neuen Sinneinheiten.\n\n")
+                   .arg(datei, zeilenNummer, QString::number(sinneinheiten)) +
+               original;
+}
+
+QString EinleseBericht::hinweisTitel()
+{
+    return tr("Morvanto - Verlauf nur TEILWEISE eingelesen");
 }
 
 QString EinleseBericht::kopieName(const QString &datei, const QDateTime &jetzt)

@@ -268,9 +268,8 @@ void TstWiederherstellung::journalNichtZuSchreiben()
         k.uhr->ms = 4250;
         k.taste(Qt::Key_1);
         QTRY_VERIFY(d->infoline2->text().startsWith(
-            QLatin1String("ACHTUNG: Journal k17_elmaro_Journal.dat nicht zu schreiben (")));
-        QVERIFY(d->infoline2->text().endsWith(
-            QStringLiteral(") - die Daten sind nur im Speicher, also bald 'Ende' drücken!")));
+            QLatin1String("ACHTUNG: k17_elmaro_Journal.dat nicht zu schreiben (")));
+        QVERIFY(d->infoline2->text().endsWith(QStringLiteral(")! Bald 'Ende' drücken.")));
         k.uhr->ms = 5000;
         k.taste(Qt::Key_2);
         QVERIFY(!d->sitzungsJournal()->warten());
