@@ -58,6 +58,7 @@ QString Befehlszeile::hilfetext()
         "                         maximiert, und gibt ihn an\n"
         "  -o BILD                Bilddatei der Zeitleiste, PNG oder SVG\n"
         "  -h, --help             diese Hilfe\n"
+        "  --version              gibt die Versionsnummer aus\n"
         "\n"
         "Zahlen stehen immer mit Dezimalpunkt. Rückgabewert: 0 bei Erfolg, 1 wenn eine\n"
         "Datei unlesbar oder beschädigt ist (dann gibt es keine Ergebnisse), 2 bei\n"

@@ -12,6 +12,10 @@ int main(int argc, char *argv[])
     QStringList argumente;
     for (int i = 1; i < argc; ++i)
         argumente.append(QString::fromLocal8Bit(argv[i]));
+    if (argumente == QStringList{QStringLiteral("--version")}) {
+        std::fputs("morvanto-auswertung " MORVANTO_VERSION "\n", stdout);
+        return 0;
+    }
 
     // Pictures need fonts and so a GUI application, but never a screen.
     std::unique_ptr<QCoreApplication> app;

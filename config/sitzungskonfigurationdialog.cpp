@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -35,6 +36,33 @@ SitzungsKonfigurationDialog::SitzungsKonfigurationDialog(QWidget *parent, const 
 QString SitzungsKonfigurationDialog::theFilename() const
 {
     return (LineEditKlient->text() + "_" + LineEditRater->text() + "_info.dat").toLower();
+}
+
+void SitzungsKonfigurationDialog::ordnerZeigen(const QString &ordner, const QString &problem)
+{
+    // A long path keeps its end, the folder's own name; the tooltip has it whole.
+    const QString vorsatz = tr("im Ordner ");
+    const QFontMetrics masse = TextLabelOrdner->fontMetrics();
+    const int platz = TextLabelOrdner->width() - masse.horizontalAdvance(vorsatz);
+    TextLabelOrdner->setText(vorsatz +
+                             masse.elidedText(heimGekuerzt(ordner), Qt::ElideLeft, platz));
+    QString tipp = tr("Die Sitzungsdateien werden im Ordner %1 gespeichert.")
+                       .arg(QDir::toNativeSeparators(ordner));
+    if (!problem.isEmpty())
+        tipp += QLatin1Char('\n') + problem;
+    TextLabelOrdner->setToolTip(tipp);
+    TextLabelOrdner->show();
+}
+
+// "~/Morvanto" for a folder in the home folder, as a shell would write it.
+QString SitzungsKonfigurationDialog::heimGekuerzt(const QString &ordner)
+{
+    const QString heim = QDir::homePath();
+    if (ordner == heim)
+        return QStringLiteral("~");
+    if (ordner.startsWith(heim + QLatin1Char('/')))
+        return QLatin1Char('~') + QDir::toNativeSeparators(ordner.mid(heim.size()));
+    return QDir::toNativeSeparators(ordner);
 }
 
 void SitzungsKonfigurationDialog::showTheFilename()

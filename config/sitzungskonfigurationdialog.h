@@ -23,12 +23,17 @@ public:
     // client + "_" + rater + "_info.dat", all lower case, as shown to the rater
     QString theFilename() const;
 
+    // Names the folder the session files go to, beside the info file's existence; for a start
+    // that did not choose the folder itself. A problem in setting it up goes into the tooltip.
+    void ordnerZeigen(const QString &ordner, const QString &problem = QString());
+
 private slots:
     void showTheFilename();
     void disableOK();
 
 private:
     QPalette elternPalette() const;
+    static QString heimGekuerzt(const QString &ordner);
     static bool eintragPruefen(const QLineEdit *feld, QLabel *beschriftung);
     static bool nameGueltig(const QString &name);
     static bool infoDateiLesbar(const QString &kleinName);

@@ -2,7 +2,8 @@
 # Sourced, not run; expects MORVANTO_ROOT to be set.
 
 MORVANTO_PAKETE=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-                 fonts-liberation locales xvfb xauth)
+                 fonts-liberation locales xvfb xauth
+                 dpkg-dev lintian desktop-file-utils appstream man-db)
 
 morvanto_pakete_sicherstellen() {
     local fehlend=() p

@@ -58,6 +58,9 @@ private slots:
     void existenzTest();
     void existenzTestMitUnsicheremNamen();
     void cancelLaesstOkFreigegeben();
+    void ordnerNurWennGezeigt();
+    void ordnerAnzeige_data();
+    void ordnerAnzeige();
 
 private:
     QString altesVerzeichnis;
@@ -347,6 +350,67 @@ void TestSitzungsKonfigurationDialog::cancelLaesstOkFreigegeben()
     QCOMPARE(ergebnis, int(QDialog::Rejected));
     QVERIFY(dialog.buttonOk->isEnabled());
     QCOMPARE(dialog.LineEditKlient->text(), QString("a2501655"));
+}
+
+// The folder shows only for a start that did not choose it (from the menu), in the free space
+// beside the existence word, so no text of the form is covered.
+void TestSitzungsKonfigurationDialog::ordnerNurWennGezeigt()
+{
+    SitzungsKonfigurationDialog dialog;
+    dialog.show();
+    QVERIFY(dialog.TextLabelOrdner->isHidden());
+
+    dialog.ordnerZeigen(QDir::homePath() + "/Morvanto");
+    QVERIFY(dialog.TextLabelOrdner->isVisible());
+    const QRect ordner = dialog.TextLabelOrdner->geometry();
+    QVERIFY(dialog.Frame3->contentsRect().contains(ordner));
+    for (const QWidget *nachbar : {static_cast<QWidget *>(dialog.TextLabelExistiert),
+                                   static_cast<QWidget *>(dialog.LineEditInfodatei),
+                                   static_cast<QWidget *>(dialog.TextLabelExistiertSatz)})
+        QVERIFY2(!ordner.intersects(nachbar->geometry()), qPrintable(nachbar->objectName()));
+    QCOMPARE(dialog.TextLabelExistiert->text(), QString("noch nicht"));
+}
+
+void TestSitzungsKonfigurationDialog::ordnerAnzeige_data()
+{
+    QTest::addColumn<QString>("ordner");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("anfang");
+    QTest::addColumn<QString>("ende");
+
+    const QString heim = QDir::homePath();
+    QTest::newRow("im Heimordner") << heim + "/Morvanto" << QString() << "im Ordner ~/Morvanto"
+                                   << "~/Morvanto";
+    QTest::newRow("Heimordner selbst") << heim << "nicht anlegbar"
+                                       << "im Ordner ~"
+                                       << "~";
+    QTest::newRow("anderswo") << "/srv/studie" << QString() << "im Ordner /srv/studie"
+                              << "/srv/studie";
+    // A name that only begins like the home folder is not inside it.
+    QTest::newRow("Nachbar des Heimordners")
+        << heim + "x/M" << QString() << "im Ordner " + heim << "x/M";
+    QTest::newRow("langer Pfad")
+        << "/srv/forschung/therapiestudie-2026/videoratings/zweite-runde/morvanto" << QString()
+        << QString("im Ordner \u2026") << "/morvanto";
+}
+
+void TestSitzungsKonfigurationDialog::ordnerAnzeige()
+{
+    QFETCH(QString, ordner);
+    QFETCH(QString, problem);
+    QFETCH(QString, anfang);
+    QFETCH(QString, ende);
+    SitzungsKonfigurationDialog dialog;
+    dialog.ordnerZeigen(ordner, problem);
+
+    const QLabel *anzeige = dialog.TextLabelOrdner;
+    QVERIFY2(anzeige->text().startsWith(anfang), qPrintable(anzeige->text()));
+    QVERIFY2(anzeige->text().endsWith(ende), qPrintable(anzeige->text()));
+    QVERIFY2(anzeige->fontMetrics().horizontalAdvance(anzeige->text()) <= anzeige->width(),
+             qPrintable(anzeige->text()));
+    QVERIFY(anzeige->toolTip().contains(ordner));
+    if (!problem.isEmpty())
+        QVERIFY(anzeige->toolTip().contains(problem));
 }
 
 QTEST_MAIN(TestSitzungsKonfigurationDialog)

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -31,7 +32,9 @@ template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, f] {
         auto *m = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!m)
+        // On a loaded machine the dialog may be modal before it is laid out and exposed;
+        // a click then misses its button.
+        if (!m || !m->windowHandle() || !m->windowHandle()->isExposed())
             return;
         timer->stop();
         timer->deleteLater();
