@@ -100,13 +100,17 @@ void animationBeenden(QAbstractButton *knopf)
     }
 }
 
-// Shows the console, configures k17 / elmaro and starts the counter.
-bool konsoleBereit(MorvantoDialog &d)
+// Gives the console a driven clock, shows it, configures k17 / elmaro and starts the
+// counter. The clock, or null when the window did not come up.
+GetakteteUhr *konsoleBereit(MorvantoDialog &d)
 {
+    auto uhrBesitz = std::make_unique<GetakteteUhr>();
+    GetakteteUhr *uhr = uhrBesitz.get();
+    d.zaehlwerkUhrEinsetzen(std::move(uhrBesitz));
     d.show();
     if (!QTest::qWaitForWindowActive(&d)) {
         std::printf("window not active\n");
-        return false;
+        return nullptr;
     }
     QTimer::singleShot(50, [&d] {
         auto *k = d.konfiguration();
@@ -122,7 +126,7 @@ bool konsoleBereit(MorvantoDialog &d)
     if (!QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }))
         std::printf("window not active again after the configuration\n");
     d.BtRun->setChecked(true);
-    return true;
+    return uhr;
 }
 
 const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
@@ -145,10 +149,8 @@ double tastendruck(MorvantoDialog &d, GetakteteUhr *uhr, int i)
 void tastendruckKosten(int anzahl)
 {
     MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
-    auto uhrBesitz = std::make_unique<GetakteteUhr>();
-    GetakteteUhr *uhr = uhrBesitz.get();
-    d.zaehlwerkUhrEinsetzen(std::move(uhrBesitz));
-    if (!konsoleBereit(d))
+    GetakteteUhr *uhr = konsoleBereit(d);
+    if (!uhr)
         return;
 
     std::vector<double> us;
@@ -176,10 +178,8 @@ void tastendruckKosten(int anzahl)
 void journalKosten(int gespreizt, int abstandMs, int salve)
 {
     MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
-    auto uhrBesitz = std::make_unique<GetakteteUhr>();
-    GetakteteUhr *uhr = uhrBesitz.get();
-    d.zaehlwerkUhrEinsetzen(std::move(uhrBesitz));
-    if (!konsoleBereit(d))
+    GetakteteUhr *uhr = konsoleBereit(d);
+    if (!uhr)
         return;
 
     SitzungsJournal *journal = d.sitzungsJournal();
