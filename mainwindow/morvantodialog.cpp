@@ -21,8 +21,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <cmath>
+#include <algorithm>
 #include <csignal>
+#include <limits>
 
 namespace {
 
@@ -57,10 +58,19 @@ QString uhrzeitKompakt(const QTime &t)
     return zweistellig(t.hour()) + zweistellig(t.minute()) + zweistellig(t.second());
 }
 
-// Whole seconds within the minute of a counter position.
-int sekundenImMinutenTakt(double x)
+// Arms a one-shot timer for the instant `faellig` of the counter's time base, read at `jetzt`.
+void weckerStellen(QTimer &timer, qint64 faellig, qint64 jetzt)
 {
-    return int(std::fmod(std::trunc(x), 60.0));
+    const qint64 maxMs = std::numeric_limits<int>::max();
+    timer.start(int(std::clamp<qint64>(faellig - jetzt, 0, maxMs)));
+}
+
+// A coarse timer may fire 5 % early or late; the display and the countdown must change
+// within a few milliseconds of their instants.
+void alsWeckerEinrichten(QTimer &timer)
+{
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
 }
 
 } // namespace
@@ -72,8 +82,7 @@ Qt::WindowFlags MorvantoDialog::titelleistenFlags()
 }
 
 MorvantoDialog::MorvantoDialog(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
-    : MorvantoDialogBase(parent, name, modal, fl), zaehlwerkUhr(new ZaehlwerkUhr),
-      journal(std::make_unique<SitzungsJournal>())
+    : MorvantoDialogBase(parent, name, modal, fl), journal(std::make_unique<SitzungsJournal>())
 {
     bewertetBis = Zeitpunkt(0, 0.0);
     setWindowTitle(tr("v1.76 Morvanto"));
@@ -119,8 +128,11 @@ void MorvantoDialog::verbindungenHerstellen()
     connect(BtKorrigieren, &QPushButton::toggled, this, &MorvantoDialog::KorrigierenSchalter);
     connect(PushButtonCountdown, &QPushButton::toggled, this, &MorvantoDialog::CountdownStart);
 
+    alsWeckerEinrichten(countdownTimer);
+    alsWeckerEinrichten(sekundenTimer);
     connect(&countdownTimer, &QTimer::timeout, this, &MorvantoDialog::Countdown);
     connect(&sekundenTimer, &QTimer::timeout, this, &MorvantoDialog::aktualisiereZeitanzeige);
+    connect(&zaehlwerk, &Zaehlwerk::standGeaendert, this, &MorvantoDialog::aktualisiereZeitanzeige);
 
     connect(SldSecs, &QSlider::valueChanged, this, &MorvantoDialog::SliderCheckFaerbung);
     connect(SldMins, &QSlider::valueChanged, this, &MorvantoDialog::SliderCheckFaerbung);
@@ -128,8 +140,7 @@ void MorvantoDialog::verbindungenHerstellen()
 
 void MorvantoDialog::zaehlwerkUhrEinsetzen(std::unique_ptr<ZaehlwerkUhr> uhr)
 {
-    if (uhr)
-        zaehlwerkUhr = std::move(uhr);
+    zaehlwerk.uhrEinsetzen(std::move(uhr));
 }
 
 void MorvantoDialog::sitzungZuruecksetzen()
@@ -423,34 +434,38 @@ void MorvantoDialog::journalWiederZeigen(const QString &datei)
 
 double MorvantoDialog::zaehlwerkStand() const
 {
-    double x = startSekunden + startMinuten * 60;
-    if (sekundenTimer.isActive())
-        x += zaehlwerkUhr->elapsed() * 0.001;
-    return x;
+    return zaehlwerk.stand(zaehlwerk.jetzt());
 }
 
 int MorvantoDialog::standMinuten() const
 {
-    return int(zaehlwerkStand() * 0.016666666666666666);
+    return Zaehlwerk::minutenAnteil(zaehlwerkStand());
 }
 
 double MorvantoDialog::standSekunden() const
 {
-    const double x = zaehlwerkStand();
-    return sekundenImMinutenTakt(x) + nachkommaAnteil(x);
+    return Zaehlwerk::sekundenAnteil(zaehlwerkStand());
 }
 
+// Minutes and seconds from one reading: two could fall on either side of a minute.
 Zeitpunkt MorvantoDialog::zaehlwerkZeitpunkt() const
 {
-    return Zeitpunkt(standMinuten(), standSekunden());
+    return zaehlwerk.zeitpunkt(zaehlwerk.jetzt());
 }
 
+// Shows the whole seconds reached and, while the counter runs, wakes up again when the
+// next one is reached. A wake-up that comes early shows the same second again.
 void MorvantoDialog::aktualisiereZeitanzeige()
 {
-    const double x = zaehlwerkStand();
-    SldSecs->setValue(sekundenImMinutenTakt(x));
+    const qint64 t = zaehlwerk.jetzt();
+    const qint64 ganze = zaehlwerk.ganzeSekunden(t);
+    SldSecs->setValue(int(ganze % 60));
     // Beyond the slider's 70 minutes the display stays at 70; time points keep the truth.
-    SldMins->setValue(standMinuten());
+    SldMins->setValue(int(std::min<qint64>(ganze / 60, SldMins->maximum())));
+    if (zaehlwerk.laeuft())
+        weckerStellen(sekundenTimer, zaehlwerk.naechsteGanzeSekunde(t), t);
+    else
+        sekundenTimer.stop();
 }
 
 void MorvantoDialog::SliderCheckFaerbung()
@@ -485,21 +500,25 @@ void MorvantoDialog::CountdownStart(bool on)
 {
     if (!on)
         return;
+    const qint64 t = zaehlwerk.countdownStarten();
     countdownTimer.stop();
-    countdownTimer.start(500);
-    BtRun->setText(QStringLiteral("10"));
+    weckerStellen(countdownTimer, zaehlwerk.naechsterCountdownSchritt(t), t);
+    BtRun->setText(QString::number(zaehlwerk.countdownStand(t)));
     infoline1->setText(tr("Wichtig ist eine SEHR genaue Synchronisierung mit dem Videocounter! "
                           "Bitte im Zweifel mehrmals versuchen..."));
 }
 
+// Shows the step due now, whenever the tick comes; the counter's zero instant lies 5.5 s
+// after the switch-on, and a late last tick starts it with the position it would have had.
 void MorvantoDialog::Countdown()
 {
-    const int n = BtRun->text().toInt();
-    if (n - 1 >= 0) {
-        BtRun->setText(QStringLiteral("%1").arg(n - 1));
+    const qint64 t = zaehlwerk.jetzt();
+    if (zaehlwerk.countdownAbgelaufen(t)) {
+        countdownBeenden();
         return;
     }
-    countdownBeenden();
+    BtRun->setText(QStringLiteral("%1").arg(zaehlwerk.countdownStand(t)));
+    weckerStellen(countdownTimer, zaehlwerk.naechsterCountdownSchritt(t), t);
 }
 
 void MorvantoDialog::countdownBeenden()
@@ -588,17 +607,15 @@ void MorvantoDialog::zaehlwerkStarten()
                           "NICHT die Inter-Rater-Übereinstimmung gemessen werden muss!)"));
     infoline2->setText(
         tr("Das Zählwerk läuft. Am Ende jeder Sinneinheit eine der 7 Tasten drücken."));
-    startSekunden = int(LCDSecs->value());
-    startMinuten = int(LCDMins->value());
+    const int startSekunden = int(LCDSecs->value());
+    const int startMinuten = int(LCDMins->value());
     SldMins->setEnabled(false);
     SldSecs->setEnabled(false);
     if (Zeitpunkt(0, 0.0) < verlauf->letzterZeitpunkt()) {
         qDebug("pause gedrückt");
         pauseGedrueckt = true;
     }
-    zaehlwerkUhr->restart();
-    sekundenTimer.stop();
-    sekundenTimer.start(1000);
+    zaehlwerk.starten(startMinuten, startSekunden);
 }
 
 void MorvantoDialog::zaehlwerkAnhalten()
@@ -606,6 +623,8 @@ void MorvantoDialog::zaehlwerkAnhalten()
     infoline1->setText(tr("Zählwerk angehalten (PAUSE)"));
     infoline2->setText(QString());
     sekundenTimer.stop();
+    // The display goes to the whole seconds of this instant, which the next start takes up.
+    zaehlwerk.anhalten();
     KorrigierenSchalter(false);
     bewertetBis = verlauf->letzterZeitpunkt();
     SldMins->setEnabled(true);

@@ -2,7 +2,7 @@
 #define MORVANTODIALOG_H
 
 #include "morvantodialogbase.h"
-#include "zaehlwerkuhr.h"
+#include "zaehlwerk.h"
 
 #include "verlauf.h"
 #include "zeitpunkt.h"
@@ -29,13 +29,17 @@ public:
     ~MorvantoDialog() override;
 
     // Counter position in seconds, and split into whole minutes and the seconds within
-    // the minute (with the milliseconds as fraction).
+    // the minute (with the milliseconds as fraction); each from one reading of the clock.
     double zaehlwerkStand() const;
     int standMinuten() const;
     double standSekunden() const;
 
     // Replaces the counter's time base; only while the counter stands.
     void zaehlwerkUhrEinsetzen(std::unique_ptr<ZaehlwerkUhr> uhr);
+    // The one-shot timers of the display refresh and of the countdown steps, armed for the
+    // instant the next change is due.
+    const QTimer &anzeigeTakt() const { return sekundenTimer; }
+    const QTimer &countdownTakt() const { return countdownTimer; }
 
     const Verlauf &sitzungsVerlauf() const { return *verlauf; }
     Zeitpunkt bewertetBisStand() const { return bewertetBis; }
@@ -107,15 +111,13 @@ private:
     void countdownBeenden();
 
     SitzungsKonfigurationDialog *konfigDialog;
-    std::unique_ptr<ZaehlwerkUhr> zaehlwerkUhr;
+    Zaehlwerk zaehlwerk;
     bool weitergefuehrt = false;
     bool pauseGedrueckt = false;
     Zeitpunkt bewertetBis;
     std::unique_ptr<Verlauf> verlauf;
     QTimer sekundenTimer;
     QTimer countdownTimer;
-    int startSekunden = 0;
-    int startMinuten = 0;
     int korrekturEinschaetzung = 0;
     // Qt palettes read back from a widget never compare equal to the one set, so the
     // controller remembers whether the range warning is shown.

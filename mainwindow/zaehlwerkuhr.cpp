@@ -1,11 +1,11 @@
 #include "zaehlwerkuhr.h"
 
-void ZaehlwerkUhr::restart()
+ZaehlwerkUhr::ZaehlwerkUhr()
 {
     timer.start();
 }
 
-qint64 ZaehlwerkUhr::elapsed() const
+qint64 ZaehlwerkUhr::jetzt() const
 {
-    return timer.isValid() ? timer.elapsed() : 0;
+    return timer.elapsed();
 }

@@ -3,17 +3,16 @@
 
 #include <QElapsedTimer>
 
-// Time base of the running counter: milliseconds since the last restart, on a monotonic
-// clock, so that a change of the wall clock never moves the counter. Virtual so that a
-// test can drive the counter without waiting.
+// Time base of the counter: milliseconds on a monotonic clock since an arbitrary fixed
+// origin, so that a change of the wall clock never moves the counter. Virtual so that a
+// test can set the time instead of waiting for it.
 class ZaehlwerkUhr
 {
 public:
+    ZaehlwerkUhr();
     virtual ~ZaehlwerkUhr() = default;
 
-    virtual void restart();
-    // Not meaningful before the first restart().
-    virtual qint64 elapsed() const;
+    virtual qint64 jetzt() const;
 
 private:
     QElapsedTimer timer;

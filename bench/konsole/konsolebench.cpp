@@ -7,6 +7,7 @@
 #include "morvantodialog.h"
 #include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
+#include "testuhr.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -26,14 +27,6 @@
 #include <vector>
 
 namespace {
-
-class GetakteteUhr : public ZaehlwerkUhr
-{
-public:
-    void restart() override { ms = 0; }
-    qint64 elapsed() const override { return ms; }
-    qint64 ms = 0;
-};
 
 double median(std::vector<double> v)
 {
@@ -102,10 +95,10 @@ void animationBeenden(QAbstractButton *knopf)
 
 // Gives the console a driven clock, shows it, configures k17 / elmaro and starts the
 // counter. The clock, or null when the window did not come up.
-GetakteteUhr *konsoleBereit(MorvantoDialog &d)
+TestUhr *konsoleBereit(MorvantoDialog &d)
 {
-    auto uhrBesitz = std::make_unique<GetakteteUhr>();
-    GetakteteUhr *uhr = uhrBesitz.get();
+    auto uhrBesitz = std::make_unique<TestUhr>();
+    TestUhr *uhr = uhrBesitz.get();
     d.zaehlwerkUhrEinsetzen(std::move(uhrBesitz));
     d.show();
     if (!QTest::qWaitForWindowActive(&d)) {
@@ -133,7 +126,7 @@ const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
                           Qt::Key_5, Qt::Key_6, Qt::Key_7};
 
 // One press on the GUI thread: microseconds from the key event to the updated labels.
-double tastendruck(MorvantoDialog &d, GetakteteUhr *uhr, int i)
+double tastendruck(MorvantoDialog &d, TestUhr *uhr, int i)
 {
     uhr->ms += 1500;
     QWidget *ziel = QApplication::focusWidget() ? QApplication::focusWidget() : &d;
@@ -149,7 +142,7 @@ double tastendruck(MorvantoDialog &d, GetakteteUhr *uhr, int i)
 void tastendruckKosten(int anzahl)
 {
     MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
-    GetakteteUhr *uhr = konsoleBereit(d);
+    TestUhr *uhr = konsoleBereit(d);
     if (!uhr)
         return;
 
@@ -178,7 +171,7 @@ void tastendruckKosten(int anzahl)
 void journalKosten(int gespreizt, int abstandMs, int salve)
 {
     MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
-    GetakteteUhr *uhr = konsoleBereit(d);
+    TestUhr *uhr = konsoleBereit(d);
     if (!uhr)
         return;
 

@@ -6,6 +6,7 @@
 
 #include "morvantodialog.h"
 #include "sitzungskonfigurationdialog.h"
+#include "testuhr.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,25 +17,19 @@
 #include <functional>
 #include <memory>
 
-// Time base driven by the test: elapsed() is whatever the test set.
-class TestUhr : public ZaehlwerkUhr
-{
-public:
-    void restart() override { ms = 0; }
-    qint64 elapsed() const override { return ms; }
-    qint64 ms = 0;
-};
-
-// Calls f with the next modal dialog of type T as soon as it is open.
+// Calls f with the next modal dialog of type T as soon as it is open and active (until
+// then the keyboard focus is still elsewhere).
 template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)
 {
     auto *timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, f] {
         auto *m = qobject_cast<T *>(QApplication::activeModalWidget());
-        // On a loaded machine the dialog may be modal before it is laid out and exposed;
-        // a click then misses its button.
-        if (!m || !m->windowHandle() || !m->windowHandle()->isExposed())
+        // On a loaded machine the dialog may be modal before it is laid out and exposed,
+        // and before it is active; a click then misses its button, and the keyboard focus
+        // is still elsewhere.
+        if (!m || !m->windowHandle() || !m->windowHandle()->isExposed() ||
+            QApplication::activeWindow() != m)
             return;
         timer->stop();
         timer->deleteLater();
@@ -105,11 +100,11 @@ public:
         });
         QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
         QVERIFY(!d->konfiguration()->isVisible());
-        // The offscreen platform has no window manager to hand activation back. Waiting for
-        // the window to be active is not enough: it counts as active while its hidden dialog
-        // still holds the focus, and keys would then go nowhere.
+        // The offscreen platform has no window manager to hand activation back. Shortcuts
+        // need the console itself active: qWaitForWindowActive would already be content
+        // with the hidden dialog, a transient of the console, still holding the focus.
         d->activateWindow();
-        QTRY_VERIFY(QApplication::activeWindow() == d.get());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d.get()));
     }
 
     // History as "MM:SS.mmm=category ...".

@@ -58,6 +58,7 @@ private:
     QString freigaben() const;
     QString zeitpunkte() const { return k->zeitpunkte(); }
     void aufrufen(const char *slot) { QVERIFY(QMetaObject::invokeMethod(d, slot)); }
+    QString anzeige() const;
 
 private slots:
     void initTestCase();
@@ -71,10 +72,13 @@ private slots:
     void konfigurationBeginntImErstenLeerenFeld();
     void tastenErreichenKategorien();
     void eineEinheitEinDruck();
-    void zaehlwerkArithmetik();
+    void anzeigeMitFruehenUndSpaetenTakten();
     void anzeigeBleibtBei70Minuten();
+    void pauseHaeltDieErreichteSekunde();
+    void tastendruckAnDerMinutengrenze();
     void bereichsPruefung();
     void countdownAblauf();
+    void countdownStartetPuenktlich();
     void countdownTaktetHalbeSekunden();
     void normalerTastendruck();
     void zweiDrueckeEinZeitpunkt();
@@ -136,6 +140,14 @@ QString TestMorvantoDialog::freigaben() const
     if (d->SldMins->isEnabled() != d->SldSecs->isEnabled())
         s[6] = QLatin1Char('?');
     return s;
+}
+
+// The two LCDs as the rater reads them, "MM:SS".
+QString TestMorvantoDialog::anzeige() const
+{
+    return QStringLiteral("%1:%2")
+        .arg(d->LCDMins->intValue(), 2, 10, QLatin1Char('0'))
+        .arg(d->LCDSecs->intValue(), 2, 10, QLatin1Char('0'));
 }
 
 void TestMorvantoDialog::anfangszustand()
@@ -272,32 +284,43 @@ void TestMorvantoDialog::eineEinheitEinDruck()
     QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("2"));
 }
 
-void TestMorvantoDialog::zaehlwerkArithmetik()
+void TestMorvantoDialog::anzeigeMitFruehenUndSpaetenTakten()
 {
+    uhr->ms = 20'317;
     starten(12, 34);
+    const qint64 t0 = uhr->ms;
+    const QTimer &takt = d->anzeigeTakt();
+    QVERIFY(takt.isActive() && takt.isSingleShot());
+    QCOMPARE(takt.timerType(), Qt::PreciseTimer);
+    QCOMPARE(takt.interval(), 1000);
     QCOMPARE(d->zaehlwerkStand(), 754.0);
-    uhr->ms = 1000;
+
+    // 60 ms early: no second shown early, and the timer waits for the rest.
+    uhr->ms = t0 + 940;
     aufrufen("aktualisiereZeitanzeige");
-    QCOMPARE(d->LCDMins->intValue(), 12);
-    QCOMPARE(d->LCDSecs->intValue(), 35);
-    uhr->ms = 2000;
+    QCOMPARE(anzeige(), QStringLiteral("12:34"));
+    QCOMPARE(takt.interval(), 60);
+    // 80 ms late: the next refresh still aims at the next whole second.
+    uhr->ms = t0 + 1080;
     aufrufen("aktualisiereZeitanzeige");
-    QCOMPARE(d->LCDSecs->intValue(), 36);
-    uhr->ms = 2250;
+    QCOMPARE(anzeige(), QStringLiteral("12:35"));
+    QCOMPARE(takt.interval(), 920);
+    uhr->ms = t0 + 2000;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(anzeige(), QStringLiteral("12:36"));
+    QCOMPARE(takt.interval(), 1000);
+
+    uhr->ms = t0 + 2250;
     QCOMPARE(d->standMinuten(), 12);
     QCOMPARE(d->standSekunden(), 36.25);
     taste(Qt::Key_4);
     QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 12:36.250=1"));
 
-    // Truncated, not rounded: 999 ms after the refresh the display still shows 12:36.
-    uhr->ms = 2999;
+    // A refresh held up for 1.3 s shows the second due then.
+    uhr->ms = t0 + 4300;
     aufrufen("aktualisiereZeitanzeige");
-    QCOMPARE(d->LCDSecs->intValue(), 36);
-
-    // A pause drops the fraction: the next start begins at the displayed second.
-    umschalten(Qt::Key_R, d->BtRun);
-    umschalten(Qt::Key_R, d->BtRun);
-    QCOMPARE(d->zaehlwerkStand(), 756.0);
+    QCOMPARE(anzeige(), QStringLiteral("12:38"));
+    QCOMPARE(takt.interval(), 700);
 }
 
 void TestMorvantoDialog::anzeigeBleibtBei70Minuten()
@@ -318,6 +341,46 @@ void TestMorvantoDialog::anzeigeBleibtBei70Minuten()
     QCOMPARE(d->zaehlwerkStand(), 70 * 60.0);
 }
 
+void TestMorvantoDialog::pauseHaeltDieErreichteSekunde()
+{
+    starten();
+    // Refreshes 60 ms early each time, then a pause at 3.5 s.
+    for (int k = 1; k <= 3; ++k) {
+        uhr->ms = 1000 * k - 60;
+        aufrufen("aktualisiereZeitanzeige");
+        QCOMPARE(d->LCDSecs->intValue(), k - 1);
+    }
+    uhr->ms = 3500;
+    QTest::mouseClick(d->BtRun, Qt::LeftButton);
+    QCOMPARE(anzeige(), QStringLiteral("00:03"));
+    QVERIFY(!d->anzeigeTakt().isActive());
+    QCOMPARE(d->zaehlwerkStand(), 3.0);
+
+    // The display is where the next start counts on from, however long the pause was.
+    uhr->ms = 60'000;
+    QTest::mouseClick(d->BtRun, Qt::LeftButton);
+    uhr->ms = 61'250;
+    QCOMPARE(d->zaehlwerkStand(), 4.25);
+}
+
+void TestMorvantoDialog::tastendruckAnDerMinutengrenze()
+{
+    starten(12, 59);
+    // Every reading moves the clock on by 1 ms: two readings for one refresh or one press
+    // would fall on both sides of 13:00.
+    uhr->proLesung = 1;
+    uhr->ms = 999;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(anzeige(), QStringLiteral("12:59"));
+    uhr->ms = 999;
+    taste(Qt::Key_1);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 12:59.999=4"));
+    QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("12:59.999"));
+    uhr->ms = 1000;
+    aufrufen("aktualisiereZeitanzeige");
+    QCOMPARE(anzeige(), QStringLiteral("13:00"));
+}
+
 void TestMorvantoDialog::bereichsPruefung()
 {
     // Nothing rated: no position warns.
@@ -333,7 +396,12 @@ void TestMorvantoDialog::bereichsPruefung()
     taste(Qt::Key_1); // 12:34.000
     umschalten(Qt::Key_R, d->BtRun);
     QCOMPARE(d->bewertetBisStand().toString(), QStringLiteral("12:34.000"));
+    // The pause itself shows 12:34 and, like every pause, leaves the lower line empty.
+    QCOMPARE(anzeige(), QStringLiteral("12:34"));
+    QVERIFY(!d->bereichsWarnungAngezeigt());
 
+    d->SldSecs->setValue(35);
+    QVERIFY(!d->bereichsWarnungAngezeigt());
     d->SldSecs->setValue(34);
     QVERIFY(d->bereichsWarnungAngezeigt());
     QVERIFY(istRot(d->LCDSecs) && istRot(d->LCDMins));
@@ -348,7 +416,7 @@ void TestMorvantoDialog::bereichsPruefung()
     // A fraction past the whole second: the whole second itself already lies in the rated
     // stretch.
     umschalten(Qt::Key_R, d->BtRun);
-    uhr->ms = 1567 - 1000;
+    uhr->ms += 567;
     taste(Qt::Key_2); // 12:35.567
     umschalten(Qt::Key_R, d->BtRun);
     d->SldSecs->setValue(36);
@@ -363,15 +431,23 @@ void TestMorvantoDialog::bereichsPruefung()
 void TestMorvantoDialog::countdownAblauf()
 {
     bereit(5, 0);
+    uhr->ms = 777;
     QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
     QCOMPARE(d->BtRun->text(), QStringLiteral("10"));
     QVERIFY(!d->isEnabled());
+    const QTimer &takt = d->countdownTakt();
+    QVERIFY(takt.isActive() && takt.isSingleShot());
+    QCOMPARE(takt.timerType(), Qt::PreciseTimer);
+    QCOMPARE(takt.interval(), 500);
     for (int rest = 9; rest >= 0; --rest) {
+        uhr->ms += 500;
         aufrufen("Countdown");
         QCOMPARE(d->BtRun->text(), QString::number(rest));
         QVERIFY(!d->BtRun->isChecked());
     }
+    uhr->ms += 500;
     aufrufen("Countdown"); // the eleventh tick starts the counter
+    QVERIFY(!takt.isActive());
     QVERIFY(d->isEnabled());
     QVERIFY(d->BtRun->isChecked());
     QCOMPARE(d->BtRun->text(), QStringLiteral("&Run"));
@@ -386,14 +462,46 @@ void TestMorvantoDialog::countdownAblauf()
     QCOMPARE(d->infoline1->text(), textPause);
 }
 
+void TestMorvantoDialog::countdownStartetPuenktlich()
+{
+    bereit(5, 0);
+    const qint64 an = 777;
+    uhr->ms = an;
+    QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
+    const QTimer &takt = d->countdownTakt();
+    const auto tick = [&](qint64 nach, const char *text, int restMs) {
+        uhr->ms = an + nach;
+        aufrufen("Countdown");
+        QCOMPARE(d->BtRun->text(), QLatin1String(text));
+        QVERIFY(!d->BtRun->isChecked());
+        QCOMPARE(takt.interval(), restMs);
+    };
+    tick(440, "10", 60); // 60 ms early: the step waits for its instant
+    tick(560, "9", 440);
+    tick(1700, "7", 300); // held up: the step due now
+    tick(5440, "0", 60);
+
+    // The last tick 70 ms late: the counter has run for those 70 ms.
+    uhr->ms = an + 5570;
+    aufrufen("Countdown");
+    QVERIFY(d->BtRun->isChecked());
+    QCOMPARE(d->zaehlwerkStand(), 300.07);
+    QCOMPARE(anzeige(), QStringLiteral("05:00"));
+    QCOMPARE(d->anzeigeTakt().interval(), 930);
+    uhr->ms = an + 6750;
+    taste(Qt::Key_7);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 05:01.250=7"));
+}
+
 void TestMorvantoDialog::countdownTaktetHalbeSekunden()
 {
     bereit();
+    d->zaehlwerkUhrEinsetzen(std::make_unique<ZaehlwerkUhr>());
     QElapsedTimer dauer;
     QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
     dauer.start();
     QTRY_COMPARE_WITH_TIMEOUT(d->BtRun->text(), QStringLiteral("9"), 3000);
-    QVERIFY2(dauer.elapsed() >= 450, qPrintable(QString::number(dauer.elapsed())));
+    QVERIFY2(dauer.elapsed() >= 490, qPrintable(QString::number(dauer.elapsed())));
 }
 
 void TestMorvantoDialog::normalerTastendruck()
@@ -509,7 +617,6 @@ void TestMorvantoDialog::korrekturTrifftSpaetestenEintrag()
     d->SldSecs->setValue(15);
     QVERIFY(d->bereichsWarnungAngezeigt());
     umschalten(Qt::Key_R, d->BtRun);
-    uhr->ms = 0;
     taste(Qt::Key_2);
     QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:10.000=4 00:15.000=6 00:20.000=1"));
     umschalten(Qt::Key_0, d->BtKorrigieren);
@@ -546,8 +653,10 @@ void TestMorvantoDialog::bildschirmfotos()
     d->SldSecs->setValue(10);
     foto("warnung");
     QTest::mouseClick(d->PushButtonCountdown, Qt::LeftButton);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
+        uhr->ms += 500;
         aufrufen("Countdown");
+    }
     foto("countdown");
 }
 

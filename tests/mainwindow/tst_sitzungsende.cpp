@@ -185,7 +185,7 @@ void TestSitzungsende::weiterfuehrenLiestVerlaufZurueck()
 
     // Rating goes on from the last rated time point; the info file reports both flags.
     k->umschalten(Qt::Key_R, d->BtRun);
-    k->uhr->ms = 4000;
+    k->uhr->ms += 4000;
     k->taste(Qt::Key_7);
     k->umschalten(Qt::Key_R, d->BtRun);
     QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4 01:10.003=2 01:14.000=7"));
