@@ -13,6 +13,10 @@
 
 #include <utility>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 
 // A journal that could not be written is tried again after this long even without a new
@@ -152,6 +156,9 @@ quint64 SitzungsJournal::stand() const
 
 void SitzungsJournal::schleife()
 {
+    // Below the GUI thread, so that a woken writer does not push a key press aside on a
+    // busy machine (on Linux the nice value is the thread's own).
+    setpriority(PRIO_PROCESS, id_t(::syscall(SYS_gettid)), 10);
     Verlauf kopie;
     std::vector<Aenderung> jetzt;
     jetzt.reserve(64);
