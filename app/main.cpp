@@ -28,6 +28,7 @@ int main(int argc, char *argv[])
     if (ausDemMenue)
         fenster->konfiguration()->ordnerZeigen(QDir::currentPath(), ordnerProblem);
 
+    fenster->imProgrammBetrieb();
     fenster->exec();
     // The destructor guards the session's unsaved ratings and needs the application.
     delete fenster;

@@ -1,19 +1,28 @@
 #include "morvantodialog.h"
 
+#include "einlesebericht.h"
+#include "hinweis.h"
 #include "infospeichern.h"
+#include "journalfund.h"
+#include "signalwaechter.h"
+#include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
+#include "sitzungsnamen.h"
 #include "verlaufspeichern.h"
+#include "wiederherstellungsfrage.h"
 
 #include "formatierung.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include <algorithm>
+#include <csignal>
 #include <limits>
 
 namespace {
@@ -73,7 +82,7 @@ Qt::WindowFlags MorvantoDialog::titelleistenFlags()
 }
 
 MorvantoDialog::MorvantoDialog(QWidget *parent, const char *name, bool modal, Qt::WindowFlags fl)
-    : MorvantoDialogBase(parent, name, modal, fl)
+    : MorvantoDialogBase(parent, name, modal, fl), journal(std::make_unique<SitzungsJournal>())
 {
     bewertetBis = Zeitpunkt(0, 0.0);
     setWindowTitle(tr("v1.76 Morvanto"));
@@ -91,13 +100,18 @@ MorvantoDialog::MorvantoDialog(QWidget *parent, const char *name, bool modal, Qt
 
     verbindungenHerstellen();
     sitzungZuruecksetzen();
+
+    connect(journal.get(), &SitzungsJournal::fehlgeschlagen, this,
+            &MorvantoDialog::journalFehlerZeigen);
+    connect(journal.get(), &SitzungsJournal::wiederGeschrieben, this,
+            &MorvantoDialog::journalWiederZeigen);
 }
 
 MorvantoDialog::~MorvantoDialog()
 {
     sekundenTimer.stop();
     countdownTimer.stop();
-    if (verlauf->size() > 1)
+    if (verlauf->size() > 1 && !durchSignalBeendet)
         verbotenesBeenden();
     verlauf->clear();
     verlauf.reset();
@@ -142,6 +156,9 @@ void MorvantoDialog::sitzungZuruecksetzen()
     sitzungsSteuerungFreigeben(false);
     konfigDialog->buttonOk->setEnabled(false);
     konfigDialog->LineEditKlient->clear();
+    // The next session is a new one unless the rater says otherwise.
+    konfigDialog->nein->setChecked(true);
+    seitLesenBewertet = false;
 }
 
 // FrmRun and FrmCounter together: the session can be run only once it is configured.
@@ -151,14 +168,19 @@ void MorvantoDialog::sitzungsSteuerungFreigeben(bool frei)
     FrmCounter->setEnabled(frei);
 }
 
+// As typed, or in the letter case of the session's files where they exist.
 QString MorvantoDialog::klientName() const
 {
-    return konfigDialog->LineEditKlient->text();
+    return SitzungsNamen::wieVorhanden(konfigDialog->LineEditKlient->text(),
+                                       konfigDialog->LineEditRater->text())
+        .klient;
 }
 
 QString MorvantoDialog::raterName() const
 {
-    return konfigDialog->LineEditRater->text();
+    return SitzungsNamen::wieVorhanden(konfigDialog->LineEditKlient->text(),
+                                       konfigDialog->LineEditRater->text())
+        .rater;
 }
 
 void MorvantoDialog::openKonfigDialog()
@@ -172,29 +194,50 @@ void MorvantoDialog::openKonfigDialog()
                                 ? konfigDialog->LineEditRater
                                 : konfigDialog->LineEditKlient;
     erstesFeld->setFocus();
-    konfigDialog->exec();
+    // Only a confirmed "ja" reads: a look at the dialog left with Cancel changes nothing.
+    const bool bestaetigt = konfigDialog->exec() == QDialog::Accepted;
 
     QString bericht;
-    if (konfigDialog->ja->isChecked() &&
+    if (bestaetigt && konfigDialog->ja->isChecked() &&
         konfigDialog->TextLabelExistiert->text() == QLatin1String("schon"))
-        bericht = verlaufEinlesen() + QLatin1Char('\n');
-
-    // The dialog enables OK only when its entries are complete; whether it was left with
-    // OK or Cancel does not matter.
-    const bool konfiguriert = konfigDialog->buttonOk->isEnabled();
-    infoline1->setText(bericht + (konfiguriert ? tr("OK. Es kann losgehen...")
-                                               : tr("Zuerst die Sitzung konfigurieren")));
-    sitzungsSteuerungFreigeben(konfiguriert);
+        bericht = seitLesenBewertet
+                      ? einlesenVerweigert()
+                      : verlaufEinlesen(sitzungsDateiNamen(klientName(), raterName()).at(0));
+    konfigurationAbschliessen(bericht);
 }
 
-// Continues an interrupted session from its history file and puts the counter at the last
-// rated time point. Returns the report for the rater.
-QString MorvantoDialog::verlaufEinlesen()
+// The dialog enables OK only when its entries are complete; whether it was left with OK or
+// Cancel does not matter.
+void MorvantoDialog::konfigurationAbschliessen(const QString &bericht)
+{
+    const bool konfiguriert = konfigDialog->buttonOk->isEnabled();
+    const QString davor = bericht.isEmpty() ? QString() : bericht + QLatin1Char('\n');
+    infoline1->setText(davor + (konfiguriert ? tr("OK. Es kann losgehen...")
+                                             : tr("Zuerst die Sitzung konfigurieren")));
+    sitzungsSteuerungFreigeben(konfiguriert);
+    if (konfiguriert)
+        journal->benennen(klientName(), raterName(), QDir::currentPath());
+}
+
+QString MorvantoDialog::einlesenVerweigert()
+{
+    const QString name = sitzungsDateiNamen(klientName(), raterName()).at(0);
+    Hinweis::zeigen(this, tr("Morvanto - NICHT eingelesen"),
+                    tr("Daten wurden NICHT aus %1 eingelesen: sonst wären die seit dem letzten "
+                       "Speichern eingegebenen Sinneinheiten verloren gewesen.\n\nDie Sitzung geht "
+                       "mit den Daten im Speicher weiter.")
+                        .arg(name));
+    return tr("Daten wurden NICHT aus %1 eingelesen").arg(name);
+}
+
+// Continues an interrupted session from a history file (or a journal) and puts the counter
+// at the last rated time point. Returns the report for the rater.
+QString MorvantoDialog::verlaufEinlesen(const QString &name)
 {
     auto *leser = new VerlaufSpeichern(this);
     leser->verlauf = verlauf.get();
-    const QString name = leser->DateiName(klientName(), raterName());
     const bool gelesen = leser->DateiLesen(name, datenBezeichnung);
+    const Verlauf::Lesestopp stopp = leser->lesestopp;
     if (gelesen) {
         weitergefuehrt = true;
         if (Zeitpunkt(0, 0.0) < verlauf->letzterZeitpunkt())
@@ -205,10 +248,15 @@ QString MorvantoDialog::verlaufEinlesen()
     bewertetBis = verlauf->letzterZeitpunkt();
     SldMins->setValue(bewertetBis.minuten);
     SldSecs->setValue(int(bewertetBis.sekunden));
-    statistikAnzeigen(std::max(verlauf->size() - 1, 0), bewertetBis);
+    const int anzahl = std::max(verlauf->size() - 1, 0);
+    statistikAnzeigen(anzahl, bewertetBis);
 
-    return tr("Daten wurden") + (gelesen ? QStringLiteral(" ") : tr(" NICHT ")) +
-           tr("erfolgreich aus ") + name + tr(" eingelesen");
+    journal->ersetzen(*verlauf);
+    seitLesenBewertet = false;
+    const EinleseBericht bericht(name, gelesen, stopp, anzahl, QDateTime::currentDateTime());
+    if (!bericht.hinweis().isEmpty())
+        Hinweis::zeigen(this, EinleseBericht::hinweisTitel(), bericht.hinweis());
+    return bericht.zeile();
 }
 
 // Count and mean duration (counter position / count); with no rating as after a reset.
@@ -228,6 +276,7 @@ void MorvantoDialog::RatingEnde()
         infoline1->setText(tr("Irgendwelche Speicherprobleme\nAm besten nochmal versuchen..."));
         return;
     }
+    journal->entfernen();
     verlauf->clear();
     verlauf.reset();
     sitzungZuruecksetzen();
@@ -272,9 +321,9 @@ QStringList MorvantoDialog::sitzungsDateiNamen(const QString &teil1, const QStri
 // names shown are exactly those written, since file names are case-sensitive here.
 void MorvantoDialog::verbotenesBeenden()
 {
-    const QDateTime jetzt = QDateTime::currentDateTime();
-    const QString erster = QStringLiteral("SIKO_") + datumKompakt(jetzt.date());
-    const QString zweiter = uhrzeitKompakt(jetzt.time());
+    const QStringList teile = sicherungsTeile();
+    const QString &erster = teile.at(0);
+    const QString &zweiter = teile.at(1);
     const QStringList namen = sitzungsDateiNamen(erster, zweiter);
 
     const QString text =
@@ -290,8 +339,95 @@ void MorvantoDialog::verbotenesBeenden()
             .arg(QString::number(verlauf->size() - 1), verlauf->letzterZeitpunkt().toString(),
                  namen.at(1), namen.at(0));
     QMessageBox::critical(this, tr("Morvanto - so beenden ist VERBOTEN!"), text);
+    // A termination signal during the box has saved the session already.
+    if (durchSignalBeendet)
+        return;
+    sicherungSpeichern(erster, zweiter);
+}
 
-    sitzungSpeichern(erster, zweiter, "Verlauf Speichern war erfolgreich: ");
+// The backup's two name parts: "SIKO_" + date, and the time.
+QStringList MorvantoDialog::sicherungsTeile() const
+{
+    const QDateTime jetzt = QDateTime::currentDateTime();
+    return {QStringLiteral("SIKO_") + datumKompakt(jetzt.date()), uhrzeitKompakt(jetzt.time())};
+}
+
+// The backup pair; once it is safe, the journal is no longer needed.
+void MorvantoDialog::sicherungSpeichern(const QString &erster, const QString &zweiter)
+{
+    const SpeicherErgebnis e =
+        sitzungSpeichern(erster, zweiter, "Verlauf Speichern war erfolgreich: ");
+    if (e.verlaufOk && e.infoOk)
+        journal->entfernen();
+}
+
+// ---- crash safety ----------------------------------------------------------------------
+
+void MorvantoDialog::imProgrammBetrieb()
+{
+    auto *waechter = new SignalWaechter({SIGTERM, SIGHUP, SIGINT}, this);
+    connect(waechter, &SignalWaechter::signalEmpfangen, this, &MorvantoDialog::signalBeenden);
+    QTimer::singleShot(0, this, &MorvantoDialog::wiederherstellungAnbieten);
+}
+
+// A logout, a shutdown or Ctrl+C: the forbidden close without its message box, and without
+// retry prompts, since nobody may be there to answer them. If the backup fails, the journal
+// stays and a restart offers the session.
+void MorvantoDialog::signalBeenden(int signal)
+{
+    if (durchSignalBeendet)
+        return;
+    qDebug("Signal %d: Sicherungskopie ohne Rueckfrage, dann Programmende", signal);
+    sekundenTimer.stop();
+    countdownTimer.stop();
+    if (verlauf->size() > 1) {
+        const QStringList teile = sicherungsTeile();
+        const DatenSpeichern::Rueckfrage vorher =
+            DatenSpeichern::rueckfrageSetzen([](const QString &, const QString &) { return 0; });
+        sicherungSpeichern(teile.at(0), teile.at(1));
+        DatenSpeichern::rueckfrageSetzen(vorher);
+    }
+    journal->warten();
+    durchSignalBeendet = true;
+    // Leaves every event loop, the open message boxes' too, and makes any later one
+    // return at once.
+    QCoreApplication::exit(0);
+}
+
+void MorvantoDialog::wiederherstellungAnbieten()
+{
+    for (const JournalFund &fund : JournalFund::finden(QDir::currentPath())) {
+        if (WiederherstellungsFrage::stellen(this, fund)) {
+            sitzungWiederherstellen(fund);
+            return;
+        }
+    }
+}
+
+// As if the rater had configured the journal's names with "ja" and its history had been
+// read back. Its ratings are in no history file yet, so they count as unsaved.
+void MorvantoDialog::sitzungWiederherstellen(const JournalFund &fund)
+{
+    konfigDialog->LineEditRater->setText(fund.rater);
+    konfigDialog->LineEditKlient->setText(fund.klient);
+    konfigDialog->ja->setChecked(true);
+    konfigDialog->PushButtonFertig->click();
+    journal->uebernehmen(fund.pfad, fund.klient, fund.rater);
+    const QString bericht = verlaufEinlesen(fund.dateiName);
+    seitLesenBewertet = verlauf->size() > 1;
+    konfigurationAbschliessen(bericht);
+}
+
+void MorvantoDialog::journalFehlerZeigen(const QString &datei, const QString &grund)
+{
+    infoline2->setText(
+        tr("ACHTUNG: %1 nicht zu schreiben (%2)! Bald 'Ende' drücken.").arg(datei, grund));
+}
+
+void MorvantoDialog::journalWiederZeigen(const QString &datei)
+{
+    if (infoline2->text().startsWith(QStringLiteral("ACHTUNG: ") + datei))
+        infoline2->setText(tr("Journal %1 wird wieder geschrieben.").arg(datei));
 }
 
 // ---- counter -------------------------------------------------------------------------
@@ -406,6 +542,8 @@ void MorvantoDialog::SpeichereRatingButton(int id)
     }
     const Zeitpunkt t = zaehlwerkZeitpunkt();
     verlauf->eintragen(t, id);
+    journal->eintragen(t, id);
+    seitLesenBewertet = true;
     zaehleTastendruck(t);
 }
 
@@ -424,6 +562,8 @@ void MorvantoDialog::korrigiereLetzteEinschaetzung(int id)
     } else {
         verlauf->entfernen(letzter);
         verlauf->eintragen(letzter, id);
+        journal->korrigieren(letzter, id);
+        seitLesenBewertet = true;
         ergebnis = tr("Die letzte Einschaetzung wurde korrigiert.");
     }
     KorrigierenSchalter(false);

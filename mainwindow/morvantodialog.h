@@ -12,7 +12,9 @@
 #include <memory>
 
 class QKeyEvent;
+class SitzungsJournal;
 class SitzungsKonfigurationDialog;
+struct JournalFund;
 
 // The rating console: owns the session (history, counter, flags, configuration dialog)
 // and moves it through Unconfigured, Ready, Countdown, Running (with correction mode)
@@ -49,6 +51,13 @@ public:
     // Title bar with window menu and close control, no minimise or maximise button.
     static Qt::WindowFlags titelleistenFlags();
 
+    // The running program's own duties, not for tests sharing a process: offers to recover
+    // a session that a crash left behind, and ends cleanly on SIGTERM, SIGHUP and SIGINT.
+    void imProgrammBetrieb();
+    // For every session journal in the working folder, asks whether to continue it.
+    void wiederherstellungAnbieten();
+    SitzungsJournal *sitzungsJournal() const { return journal.get(); }
+
 public slots:
     void openKonfigDialog();
 
@@ -77,12 +86,20 @@ private:
     void verbindungenHerstellen();
     QString klientName() const;
     QString raterName() const;
-    QString verlaufEinlesen();
+    QString verlaufEinlesen(const QString &name);
+    QString einlesenVerweigert();
+    void konfigurationAbschliessen(const QString &bericht);
+    void sitzungWiederherstellen(const JournalFund &fund);
     void statistikAnzeigen(int anzahl, const Zeitpunkt &stand);
     SpeicherErgebnis sitzungSpeichern(const QString &teil1, const QString &teil2,
                                       const char *verlaufMeldung);
     QStringList sitzungsDateiNamen(const QString &teil1, const QString &teil2);
     void verbotenesBeenden();
+    QStringList sicherungsTeile() const;
+    void sicherungSpeichern(const QString &erster, const QString &zweiter);
+    void signalBeenden(int signal);
+    void journalFehlerZeigen(const QString &datei, const QString &grund);
+    void journalWiederZeigen(const QString &datei);
     void sitzungZuruecksetzen();
     void sitzungsSteuerungFreigeben(bool frei);
     Zeitpunkt zaehlwerkZeitpunkt() const;
@@ -105,6 +122,13 @@ private:
     // Qt palettes read back from a widget never compare equal to the one set, so the
     // controller remembers whether the range warning is shown.
     bool bereichsWarnung = false;
+
+    // Every change of the history on disk at once (a crash loses nothing).
+    std::unique_ptr<SitzungsJournal> journal;
+    // Ratings made since the last read-back or save: a read-back would replace them.
+    bool seitLesenBewertet = false;
+    // A termination signal has saved the session; the close handling has nothing to do.
+    bool durchSignalBeendet = false;
 };
 
 #endif

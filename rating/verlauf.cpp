@@ -1,6 +1,7 @@
 #include "verlauf.h"
 
 #include "formatierung.h"
+#include "zeichenleser.h"
 
 #include <QDebug>
 #include <QTextStream>
@@ -65,20 +66,6 @@ void Verlauf::clear()
 
 namespace {
 
-QChar zeichenLesen(QTextStream &stream)
-{
-    QChar c;
-    stream >> c;
-    return c;
-}
-
-QString wortLesen(QTextStream &stream)
-{
-    QString w;
-    stream >> w;
-    return w;
-}
-
 // printf's %g with precision 6, but always with a decimal point whatever the C locale.
 void gAnhaengen(QString &ziel, double wert)
 {
@@ -93,48 +80,54 @@ const QChar lf = QLatin1Char('\n');
 
 } // namespace
 
-bool Verlauf::einlesen(QTextStream &stream)
+bool Verlauf::einlesen(QTextStream &stream, Lesestopp *stopp)
 {
     clear();
-    // The stream reads ahead, so only the stream itself knows what is left unread.
-    while (!stream.atEnd()) {
+    if (stopp)
+        *stopp = Lesestopp();
+    ZeichenLeser leser(stream);
+    int zeile = 1;
+    // Nothing is missing when the rejected line's entry was taken and only white space
+    // follows (a last line without LF, an empty line at the end).
+    const auto abbrechen = [&](const char *meldung, bool bisHierVollstaendig) {
+        qDebug("%s", meldung);
+        if (stopp)
+            *stopp = {zeile, !(bisHierVollstaendig && leser.nurNochLeerraum())};
+        return false;
+    };
+
+    while (!leser.amEnde()) {
+        const int vorDemWort = leser.zeile();
+        const QString wort = leser.wort();
+        zeile = wort.isEmpty() ? vorDemWort : leser.zeile();
         Zeitpunkt t;
-        if (!t.einlesen(stream)) {
-            qDebug("Fehler beim Einlesen des Zeitpunktes");
-            return false;
-        }
-        const QChar nachZeit = zeichenLesen(stream);
+        if (!t.ausWort(wort.toLatin1()))
+            return abbrechen("Fehler beim Einlesen des Zeitpunktes", wort.isEmpty());
+        const QChar nachZeit = leser.zeichen();
         if (nachZeit == lf)
             continue;
-        if (nachZeit != tab) {
-            qDebug("Quatsch beim Einlesen");
-            return false;
-        }
+        if (nachZeit != tab)
+            return abbrechen("Quatsch beim Einlesen", false);
         bool ok = false;
-        const int einschaetzung = wortLesen(stream).toInt(&ok, 10);
-        if (!ok) {
-            qDebug("Fehler beim Umwandeln der Einschaetzung");
-            return false;
-        }
+        const int einschaetzung = leser.wort().toInt(&ok, 10);
+        if (!ok)
+            return abbrechen("Fehler beim Umwandeln der Einschaetzung", false);
         eintragen(t, einschaetzung);
 
         // Fields 3 to 6 with their separators, then fields 7 to 9 if the line goes on.
-        QChar letztes;
         for (int i = 0; i < 4; ++i) {
-            zeichenLesen(stream);
-            wortLesen(stream);
+            leser.zeichen();
+            leser.wort();
         }
-        letztes = zeichenLesen(stream);
+        QChar letztes = leser.zeichen();
         if (letztes != lf) {
             for (int i = 0; i < 3; ++i) {
-                wortLesen(stream);
-                letztes = zeichenLesen(stream);
+                leser.wort();
+                letztes = leser.zeichen();
             }
         }
-        if (letztes != lf) {
-            qDebug("Rest der Zeile war nicht OK");
-            return false;
-        }
+        if (letztes != lf)
+            return abbrechen("Rest der Zeile war nicht OK", true);
     }
     return true;
 }

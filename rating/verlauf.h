@@ -17,6 +17,15 @@ class Verlauf
 public:
     using Eintraege = std::map<Zeitpunkt, int>;
 
+    // Where a read stopped: the rejected line (0 when none was), and whether entries of the
+    // file may be missing from the history because something other than white space
+    // followed unread.
+    struct Lesestopp
+    {
+        int zeile = 0;
+        bool unvollstaendig = false;
+    };
+
     Verlauf();
 
     // Ignored when an entry with an equal time point exists.
@@ -30,7 +39,7 @@ public:
 
     // Replaces the content by the lines of a history file; false at the first
     // rejected line, whose predecessors stay.
-    bool einlesen(QTextStream &stream);
+    bool einlesen(QTextStream &stream, Lesestopp *stopp = nullptr);
     bool ausgeben(QTextStream &stream, const QString &namensteil1,
                   const QString &namensteil2) const;
 

@@ -1,11 +1,11 @@
 #include "datenspeichern.h"
 
 #include "atomaredatei.h"
+#include "latin1text.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QMessageBox>
-#include <QStringConverter>
 #include <QTextStream>
 
 namespace {
@@ -14,15 +14,6 @@ DatenSpeichern::Rueckfrage &eingesetzteRueckfrage()
 {
     static DatenSpeichern::Rueckfrage rueckfrage;
     return rueckfrage;
-}
-
-// Latin-1 both ways; no byte-order mark written, none honoured when reading, because a
-// Latin-1 file may well start with the bytes of one.
-void streamEinrichten(QTextStream &stream)
-{
-    stream.setEncoding(QStringConverter::Latin1);
-    stream.setAutoDetectUnicode(false);
-    stream.setGenerateByteOrderMark(false);
 }
 
 // Literally, so that a percent sign in a file name is printed as it is.
@@ -95,7 +86,7 @@ DatenSpeichern::Versuch DatenSpeichern::speicherVersuch(const QString &dateiName
         return Versuch::NichtGeoeffnet;
 
     QTextStream stream(datei.geraet());
-    streamEinrichten(stream);
+    latin1Einrichten(stream);
     DatenSpeicherStream(stream);
     return datei.abschliessen(&stream) ? Versuch::Gelungen : Versuch::Fehlgeschlagen;
 }
@@ -106,13 +97,19 @@ DatenSpeichern::Versuch DatenSpeichern::leseVersuch(const QString &dateiName)
     if (!datei.open(QIODevice::ReadOnly) || datei.error() != QFileDevice::NoError)
         return Versuch::NichtGeoeffnet;
 
+    bool fehlerfrei = false;
     {
         QTextStream stream(&datei);
-        streamEinrichten(stream);
+        latin1Einrichten(stream);
         DatenLeseStream(stream);
+        // A failed read looks like the end of the file to the stream; only the file knows,
+        // and close() forgets it.
+        fehlerfrei = datei.error() == QFileDevice::NoError &&
+                     stream.status() != QTextStream::ReadCorruptData;
     }
     datei.close();
-    return datei.error() == QFileDevice::NoError ? Versuch::Gelungen : Versuch::Fehlgeschlagen;
+    return fehlerfrei && datei.error() == QFileDevice::NoError ? Versuch::Gelungen
+                                                               : Versuch::Fehlgeschlagen;
 }
 
 int DatenSpeichern::NochMalVersuchen(QString dateiName, QString verb, QString grund)
@@ -150,15 +147,6 @@ DatenSpeichern::Rueckfrage DatenSpeichern::rueckfrageSetzen(Rueckfrage rueckfrag
     Rueckfrage vorher = std::move(eingesetzteRueckfrage());
     eingesetzteRueckfrage() = std::move(rueckfrage);
     return vorher;
-}
-
-QString DatenSpeichern::latin1Tauglich(const QString &text)
-{
-    QString ergebnis;
-    ergebnis.reserve(text.size());
-    for (const char32_t zeichen : text.toUcs4())
-        ergebnis += zeichen <= 0xFF ? QChar(char16_t(zeichen)) : QLatin1Char('?');
-    return ergebnis;
 }
 
 QString DatenSpeichern::namenMerken(const QString &erster, const QString &zweiter,

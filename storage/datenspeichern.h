@@ -43,9 +43,6 @@ public:
     static Rueckfrage rueckfrageSetzen(Rueckfrage rueckfrage);
 
 protected:
-    // Every character outside Latin-1 becomes "?" (one per character, surrogate pairs
-    // included), so that a name stays one word that the file can hold.
-    static QString latin1Tauglich(const QString &text);
     // For the subclasses' DateiName: remembers both parts, returns erster_zweiter + endung.
     QString namenMerken(const QString &erster, const QString &zweiter, const QString &endung);
 

@@ -1,5 +1,7 @@
 #include "infospeichern.h"
 
+#include "latin1text.h"
+
 #include <QDebug>
 #include <QTextStream>
 

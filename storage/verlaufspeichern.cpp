@@ -1,5 +1,6 @@
 #include "verlaufspeichern.h"
 
+#include "latin1text.h"
 #include "verlauf.h"
 
 #include <QDebug>
@@ -22,7 +23,7 @@ bool VerlaufSpeichern::DatenLeseStream(QTextStream &stream)
 {
     qDebug("overridden virtual");
     Q_ASSERT(verlauf);
-    const bool ok = verlauf->einlesen(stream);
+    const bool ok = verlauf->einlesen(stream, &lesestopp);
     qDebug("VerlaufSpeichern::DatenLeseStream erfolgreich? %d", int(ok));
     return ok;
 }

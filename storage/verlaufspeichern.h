@@ -2,8 +2,7 @@
 #define VERLAUFSPEICHERN_H
 
 #include "datenspeichern.h"
-
-class Verlauf;
+#include "verlauf.h"
 
 // Writes the rating history to client + "_" + rater + "_Verlauf.dat" and reads it back.
 class VerlaufSpeichern : public DatenSpeichern
@@ -18,6 +17,8 @@ public:
 
     // Not owned; set by the creator before any other call.
     Verlauf *verlauf = nullptr;
+    // Where the last read stopped; a complete read leaves line 0.
+    Verlauf::Lesestopp lesestopp;
 };
 
 #endif

@@ -1,7 +1,11 @@
 // Benchmark of the rating console (not a test; numbers for the closing note):
 //  1. process start until the main window is shown, against a bare QDialog program;
-//  2. one rating press from the key event to the updated labels, driven clock.
+//  2. one rating press from the key event to the updated labels, driven clock;
+//  3. the same with the session journal writing beside it, and the time from a press until
+//     the journal holding it is on the device.
+// Runs in a scratch folder: the journal and "Ende" write files.
 #include "morvantodialog.h"
+#include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
 #include "testuhr.h"
 
@@ -16,7 +20,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,6 +32,20 @@ double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+// The value below which the share p of the values lies.
+double perzentil(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
+}
+
+qint64 jetztNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 // Milliseconds from starting the program until it reports its first painted window.
@@ -72,16 +93,17 @@ void animationBeenden(QAbstractButton *knopf)
     }
 }
 
-void tastendruckKosten(int anzahl)
+// Gives the console a driven clock, shows it, configures k17 / elmaro and starts the
+// counter. The clock, or null when the window did not come up.
+TestUhr *konsoleBereit(MorvantoDialog &d)
 {
-    MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
     auto uhrBesitz = std::make_unique<TestUhr>();
     TestUhr *uhr = uhrBesitz.get();
     d.zaehlwerkUhrEinsetzen(std::move(uhrBesitz));
     d.show();
     if (!QTest::qWaitForWindowActive(&d)) {
         std::printf("window not active\n");
-        return;
+        return nullptr;
     }
     QTimer::singleShot(50, [&d] {
         auto *k = d.konfiguration();
@@ -91,39 +113,155 @@ void tastendruckKosten(int anzahl)
         k->buttonOk->click();
     });
     d.BtKonfiguration->click();
+    // The window counts as active while its hidden dialog still has the focus; the keys
+    // would go there.
     d.activateWindow();
-    if (!QTest::qWaitForWindowActive(&d))
+    if (!QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }))
         std::printf("window not active again after the configuration\n");
     d.BtRun->setChecked(true);
+    return uhr;
+}
 
-    const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
-                              Qt::Key_5, Qt::Key_6, Qt::Key_7};
+const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
+                          Qt::Key_5, Qt::Key_6, Qt::Key_7};
+
+// One press on the GUI thread: microseconds from the key event to the updated labels.
+double tastendruck(MorvantoDialog &d, TestUhr *uhr, int i)
+{
+    uhr->ms += 1500;
+    QWidget *ziel = QApplication::focusWidget() ? QApplication::focusWidget() : &d;
+    QElapsedTimer t;
+    t.start();
+    QTest::keyClick(ziel, tasten[i % 7]);
+    const double us = t.nsecsElapsed() / 1e3;
+    for (QAbstractButton *knopf : d.BtGrpRatingGruppe->buttons())
+        animationBeenden(knopf);
+    return us;
+}
+
+void tastendruckKosten(int anzahl)
+{
+    MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
+    TestUhr *uhr = konsoleBereit(d);
+    if (!uhr)
+        return;
+
     std::vector<double> us;
     us.reserve(anzahl);
     QElapsedTimer t;
-    for (int i = 0; i < anzahl; ++i) {
-        uhr->ms += 1500;
-        QWidget *ziel = QApplication::focusWidget() ? QApplication::focusWidget() : &d;
-        t.start();
-        QTest::keyClick(ziel, tasten[i % 7]);
-        us.push_back(t.nsecsElapsed() / 1e3);
-        for (QAbstractButton *knopf : d.BtGrpRatingGruppe->buttons())
-            animationBeenden(knopf);
-    }
+    for (int i = 0; i < anzahl; ++i)
+        us.push_back(tastendruck(d, uhr, i));
     std::printf("rating press, key event to updated labels, median of %d: %.1f us "
                 "(target < 100 us); presses counted: %s, entries stored: %d\n",
                 anzahl, median(us), qPrintable(d.TextLabelAnzahl->text()),
                 d.sitzungsVerlauf().size() - 1);
 
-    // "Ende" writes the session into a scratch folder; closing with unsaved ratings would
+    // "Ende" writes the session into the scratch folder; closing with unsaved ratings would
     // stop at the forbidden-close box.
-    QTemporaryDir ordner;
-    QDir::setCurrent(ordner.path());
     d.BtRun->setChecked(false);
     t.start();
     d.BtSave->click();
     std::printf("\"Ende\" with %d entries: %.1f ms (%s)\n", anzahl, t.nsecsElapsed() / 1e6,
                 qPrintable(d.infoline1->text().left(28)));
+}
+
+// Press latency with the journal writing in its thread, first at a rater's pace (a press
+// every abstandMs), then in a burst that keeps the writer busy all the time; and for every
+// press the time until a journal holding it was synced to the device.
+void journalKosten(int gespreizt, int abstandMs, int salve)
+{
+    MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
+    TestUhr *uhr = konsoleBereit(d);
+    if (!uhr)
+        return;
+
+    SitzungsJournal *journal = d.sitzungsJournal();
+    std::mutex sperre;
+    std::vector<std::pair<quint64, qint64>> geschrieben; // journal stand, instant on disk
+    QObject::connect(
+        journal, &SitzungsJournal::geschrieben, journal,
+        [&](quint64 stand) {
+            const qint64 jetzt = jetztNs();
+            std::lock_guard<std::mutex> halten(sperre);
+            geschrieben.emplace_back(stand, jetzt);
+        },
+        Qt::DirectConnection);
+
+    // The controller's own work: from the button's pressed() (emitted before the group's
+    // idPressed) to the end of its slot (connected after it).
+    std::vector<double> slotUs;
+    qint64 slotAnfang = 0;
+    for (QAbstractButton *knopf : d.BtGrpRatingGruppe->buttons())
+        QObject::connect(knopf, &QAbstractButton::pressed, &d, [&] { slotAnfang = jetztNs(); });
+    QObject::connect(d.BtGrpRatingGruppe, &QButtonGroup::idPressed, &d,
+                     [&] { slotUs.push_back((jetztNs() - slotAnfang) / 1e3); });
+
+    std::vector<std::pair<quint64, qint64>> druecke; // journal stand, instant of the press
+    const auto messen = [&](int von, int bis, int pause, std::vector<double> &us) {
+        for (int i = von; i < bis; ++i) {
+            const qint64 gedrueckt = jetztNs();
+            us.push_back(tastendruck(d, uhr, i));
+            druecke.emplace_back(journal->stand(), gedrueckt);
+            if (pause > 0)
+                QTest::qWait(pause);
+        }
+        journal->warten();
+    };
+    const auto bisAufDerPlatte = [&](size_t ab) {
+        std::vector<double> ms;
+        std::lock_guard<std::mutex> halten(sperre);
+        for (size_t i = ab; i < druecke.size(); ++i) {
+            const auto w = std::find_if(geschrieben.begin(), geschrieben.end(),
+                                        [&](const auto &g) { return g.first >= druecke[i].first; });
+            if (w != geschrieben.end())
+                ms.push_back((w->second - druecke[i].second) / 1e6);
+        }
+        return ms;
+    };
+
+    std::vector<double> usGespreizt, usSalve;
+    messen(0, gespreizt, abstandMs, usGespreizt);
+    const std::vector<double> slotGespreizt = std::exchange(slotUs, {});
+    const std::vector<double> msGespreizt = bisAufDerPlatte(0);
+    messen(gespreizt, gespreizt + salve, 0, usSalve);
+    const std::vector<double> msSalve = bisAufDerPlatte(size_t(gespreizt));
+
+    // The journal's share of a press alone: handing one change to the writer thread, at a
+    // rater's pace (the writer asleep each time). Only the journal gets these entries.
+    std::vector<double> usEinreihen;
+    for (int i = 0; i < gespreizt; ++i) {
+        const qint64 anfang = jetztNs();
+        journal->eintragen(Zeitpunkt(999, i), 7);
+        usEinreihen.push_back((jetztNs() - anfang) / 1e3);
+        QTest::qWait(abstandMs);
+    }
+    journal->warten();
+    d.BtRun->setChecked(false);
+    d.BtSave->click();
+
+    if (msGespreizt.empty() || msSalve.empty()) {
+        std::printf("journal not written\n");
+        return;
+    }
+    std::printf("rating press with the journal, a press every %d ms, %zu presses: controller's "
+                "slot median %.1f us, p99 %.1f us (target median < 100 us, p99 < 1 ms); key "
+                "event to updated labels median %.1f us, p99 %.1f us\n",
+                abstandMs, usGespreizt.size(), median(slotGespreizt),
+                perzentil(slotGespreizt, 0.99), median(usGespreizt), perzentil(usGespreizt, 0.99));
+    std::printf(
+        "of which handing the change to the journal's thread: median %.2f us, p99 %.2f us\n",
+        median(usEinreihen), perzentil(usEinreihen, 0.99));
+    std::printf("press to journal on the device, same presses: median %.2f ms, p99 %.2f ms, "
+                "max %.2f ms (target < 1000 ms); %zu of %zu presses written\n",
+                median(msGespreizt), perzentil(msGespreizt, 0.99),
+                *std::max_element(msGespreizt.begin(), msGespreizt.end()), msGespreizt.size(),
+                usGespreizt.size());
+    std::printf("burst of %d presses on top (history up to %d entries): slot median %.1f us, "
+                "p99 %.1f us; key event median %.1f us, p99 %.1f us; to the device median "
+                "%.2f ms, p99 %.2f ms, max %.2f ms\n",
+                salve, gespreizt + salve + 1, median(slotUs), perzentil(slotUs, 0.99),
+                median(usSalve), perzentil(usSalve, 0.99), median(msSalve),
+                perzentil(msSalve, 0.99), *std::max_element(msSalve.begin(), msSalve.end()));
 }
 
 } // namespace
@@ -137,8 +275,12 @@ int main(int argc, char *argv[])
     schrift.setPointSize(8);
     QApplication::setFont(schrift);
 
-    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    QTemporaryDir ordner;
+    QDir::setCurrent(ordner.path());
+    std::printf("platform: %s, folder %s\n", qPrintable(QGuiApplication::platformName()),
+                qPrintable(ordner.path()));
     startVergleich(20);
     tastendruckKosten(10000);
+    journalKosten(500, 20, 3000);
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "hinweis.h"
 #include "konsolentest.h"
 #include "testdateien.h"
 
@@ -8,32 +9,18 @@
 
 namespace {
 
-void schreiben(const QString &name, const QByteArray &inhalt)
+// Collects the warnings that only inform, instead of showing them.
+struct Hinweise
 {
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(inhalt), inhalt.size());
-}
-
-// Info file lines as written; date and time lines checked by pattern only.
-void infoVergleichen(const QString &name, const QList<QByteArray> &ohneDatumZeit)
-{
-    const QByteArray inhalt = dateiInhalt(name);
-    QVERIFY(inhalt.endsWith('\n'));
-    QList<QByteArray> zeilen = inhalt.split('\n');
-    zeilen.removeLast();
-    QCOMPARE(zeilen.size(), 9);
-    QVERIFY2(QRegularExpression(QStringLiteral("^Datum:\\t\\w{3} \\w{3} \\d{1,2} \\d{4}$"))
-                 .match(QString::fromLatin1(zeilen[2]))
-                 .hasMatch(),
-             zeilen[2].constData());
-    QVERIFY2(QRegularExpression(QStringLiteral("^Zeit:\\t\\d\\d:\\d\\d:\\d\\d$"))
-                 .match(QString::fromLatin1(zeilen[3]))
-                 .hasMatch(),
-             zeilen[3].constData());
-    zeilen.remove(2, 2);
-    QCOMPARE(zeilen, ohneDatumZeit);
-}
+    Hinweise()
+    {
+        vorher = Hinweis::anzeigeSetzen(
+            [this](const QString &titel, const QString &text) { liste << titel + "|" + text; });
+    }
+    ~Hinweise() { Hinweis::anzeigeSetzen(std::move(vorher)); }
+    QStringList liste;
+    Hinweis::Anzeige vorher;
+};
 
 // Answers the next message box with its escape button (Abort of the retry prompt) and
 // remembers its caption and text.
@@ -62,6 +49,10 @@ const QString warnung = QStringLiteral("dieser Zeit-Bereich wurde schon eingesch
                                        "Chaos...");
 const QString verlaufK17 = QStringLiteral("k17_elmaro_Verlauf.dat");
 const QString infoK17 = QStringLiteral("k17_elmaro_Info.dat");
+const QString journalK17 = QStringLiteral("k17_elmaro_Journal.dat");
+const QByteArray zeile0("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n");
+const QByteArray zeile1("00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n");
+const QByteArray zeile2("01:10.003\t2\t4\t65.753\tk17\telmaro\t1\t10\t3\n");
 
 } // namespace
 
@@ -89,7 +80,11 @@ private slots:
     void verbotenesBeendenSchreibtSicherheitskopie();
     void beendenOhneUngesicherteDatenSchweigt();
     void beschaedigteVerlaufsdatei();
+    void teilweiseGelesenBleibtDasOriginal();
     void fehlendeVerlaufsdatei();
+    void lesefehlerDesGeraets();
+    void andereSchreibweiseEinPaarDateien();
+    void dialogWiederGeoeffnetLiestNichtNochmal();
 };
 
 void TestSitzungsende::initTestCase()
@@ -132,14 +127,14 @@ void TestSitzungsende::endeSchreibtBeideDateien()
     zweiEinschaetzungen();
     const QString mittel = k->d->TextLabelMittlereDauer->text();
     QVERIFY(mittel.startsWith(QLatin1String("00:35.00")));
+    // Every press and the correction are on disk at once, in the history file's format.
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), zeile0 + zeile1 + zeile2, 1000);
     QTest::ignoreMessage(QtDebugMsg, "Speichern war erfolgreich: 1");
     QTest::ignoreMessage(QtDebugMsg, "InfoSpeichern war erfolgreich: 1");
     ende();
 
-    QCOMPARE(dateiInhalt(verlaufK17),
-             QByteArray("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n"
-                        "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n"
-                        "01:10.003\t2\t4\t65.753\tk17\telmaro\t1\t10\t3\n"));
+    QCOMPARE(dateiInhalt(verlaufK17), zeile0 + zeile1 + zeile2);
+    QVERIFY2(!QFile::exists(journalK17), "saved elsewhere, the journal goes");
     infoVergleichen(infoK17, {"Klient:\tk17", "Rater:\telmaro",
                               "letzte Sinneinheit bei:\t01:10.003", "Anzahl Sinneinheiten:\t2",
                               "Dauer mittlerer Sinneinheit:\t" + mittel.toLatin1(),
@@ -227,8 +222,10 @@ void TestSitzungsende::endeMitBlockierterVerlaufsdatei()
     QVERIFY(d->BtSave->isEnabled());
     QCOMPARE(d->konfiguration()->LineEditKlient->text(), QStringLiteral("k17"));
 
+    QVERIFY(QFile::exists(journalK17));
     QVERIFY(QDir().rmdir(verlaufK17));
     ende();
+    QVERIFY(!QFile::exists(journalK17));
     QVERIFY(dateiInhalt(verlaufK17).startsWith("00:00.000\t0\t0\t0\tk17\telmaro"));
     QCOMPARE(d->sitzungsVerlauf().size(), 1);
     QVERIFY(d->infoline1->text().startsWith(QLatin1String("Verlauf und Info gespeichert: ")));
@@ -275,6 +272,7 @@ void TestSitzungsende::verbotenesBeendenSchreibtSicherheitskopie()
     QVERIFY(infoInhalt.startsWith("Klient:\t" + teil1.toLatin1() + "\nRater:\t" + teil2.toLatin1() +
                                   "\n"));
     QVERIFY(infoInhalt.contains("\nAnzahl Sinneinheiten:\t2\n"));
+    QVERIFY2(!QFile::exists(journalK17), "the backup is safe, the journal goes");
 }
 
 void TestSitzungsende::beendenOhneUngesicherteDatenSchweigt()
@@ -297,14 +295,17 @@ void TestSitzungsende::beendenOhneUngesicherteDatenSchweigt()
 void TestSitzungsende::beschaedigteVerlaufsdatei()
 {
     MorvantoDialog *d = k->fenster();
-    schreiben(infoK17, "Klient:\tk17\n");
+    Hinweise hinweise;
+    QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
 
     // Lines ending in CR LF: the first line is taken, the rest is not read.
-    schreiben(verlaufK17, "00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\r\n"
-                          "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\r\n");
+    QVERIFY(dateiSchreiben(verlaufK17, QByteArray(zeile0 + zeile1).replace("\n", "\r\n")));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0"));
-    QVERIFY(d->infoline1->text().startsWith(QLatin1String("Daten wurden erfolgreich aus ")));
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Daten wurden NUR TEILWEISE aus k17_elmaro_Verlauf.dat eingelesen "
+                            "(Zeile 1 fehlerhaft)\nOK. Es kann losgehen..."));
+    QCOMPARE(hinweise.liste.size(), 1);
     QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
     QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
     QVERIFY(d->istWeitergefuehrt());
@@ -312,20 +313,28 @@ void TestSitzungsende::beschaedigteVerlaufsdatei()
     QVERIFY(!d->bereichsWarnungAngezeigt());
 
     // A blank instead of a TAB after the time point: reading stops before that line.
-    schreiben(verlaufK17, "00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n"
-                          "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n"
-                          "00:09.500 1\t4\t5.25\tk17\telmaro\t0\t9\t500\n"
-                          "00:12.000\t1\t4\t2.5\tk17\telmaro\t0\t12\t0\n");
+    QVERIFY(dateiSchreiben(verlaufK17, zeile0 + zeile1 +
+                                           "00:09.500 1\t4\t5.25\tk17\telmaro\t0\t9\t500\n"
+                                           "00:12.000\t1\t4\t2.5\tk17\telmaro\t0\t12\t0\n"));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4"));
-    QVERIFY(d->infoline1->text().startsWith(QLatin1String("Daten wurden erfolgreich aus ")));
+    QVERIFY(d->infoline1->text().startsWith(
+        QLatin1String("Daten wurden NUR TEILWEISE aus k17_elmaro_Verlauf.dat eingelesen "
+                      "(Zeile 3 fehlerhaft)\n")));
     QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("1"));
     QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:04.250"));
     QCOMPARE(d->SldSecs->value(), 4);
     QVERIFY(d->istPauseGedrueckt());
 
-    // An empty file leaves even the start entry out; nothing divides by zero.
-    schreiben(verlaufK17, "");
+    // Without the last LF nothing is missing: read as today. An empty file leaves even the
+    // start entry out; nothing divides by zero.
+    QVERIFY(dateiSchreiben(verlaufK17, zeile0 + zeile1.chopped(1)));
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Daten wurden erfolgreich aus k17_elmaro_Verlauf.dat eingelesen\n"
+                            "OK. Es kann losgehen..."));
+    QCOMPARE(hinweise.liste.size(), 2);
+    QVERIFY(dateiSchreiben(verlaufK17, ""));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     QCOMPARE(d->sitzungsVerlauf().size(), 0);
     QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
@@ -333,10 +342,46 @@ void TestSitzungsende::beschaedigteVerlaufsdatei()
     QCOMPARE(d->SldMins->value(), 0);
 }
 
+// The next "Ende" replaces the file with the shortened history; the lines it could not read
+// are kept in a copy named to the rater.
+void TestSitzungsende::teilweiseGelesenBleibtDasOriginal()
+{
+    MorvantoDialog *d = k->fenster();
+    Hinweise hinweise;
+    const QByteArray original = zeile0 + zeile1 + "00:09.500\t4x\n" + zeile2;
+    QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
+    QVERIFY(dateiSchreiben(verlaufK17, original));
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+
+    const QStringList kopien = QDir().entryList({QStringLiteral("k17_elmaro_Verlauf_Original_*")});
+    QCOMPARE(kopien.size(), 1);
+    QVERIFY(QRegularExpression(QStringLiteral("^k17_elmaro_Verlauf_Original_\\d{8}_\\d{6}\\.dat$"))
+                .match(kopien.first())
+                .hasMatch());
+    QCOMPARE(dateiInhalt(kopien.first()), original);
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Daten wurden NUR TEILWEISE aus k17_elmaro_Verlauf.dat eingelesen "
+                            "(Zeile 3 fehlerhaft)\nOK. Es kann losgehen..."));
+    QCOMPARE(hinweise.liste,
+             QStringList{
+                 QStringLiteral("Morvanto - Verlauf nur TEILWEISE eingelesen|Daten wurden NUR "
+                                "TEILWEISE aus k17_elmaro_Verlauf.dat eingelesen: Zeile 3 ist "
+                                "fehlerhaft, eingelesen sind die 1 Sinneinheiten davor.\n\nDas "
+                                "nächste 'Ende' speichert nur diese und die neuen "
+                                "Sinneinheiten.\n\nDas vollständige Original bleibt erhalten "
+                                "als\n") +
+                 kopien.first() +
+                 QStringLiteral("\nDort lassen sich die Zeilen ab Zeile 3 von Hand nachbessern.")});
+
+    ende();
+    QCOMPARE(dateiInhalt(verlaufK17), zeile0 + zeile1);
+    QCOMPARE(dateiInhalt(kopien.first()), original);
+}
+
 void TestSitzungsende::fehlendeVerlaufsdatei()
 {
     MorvantoDialog *d = k->fenster();
-    schreiben(infoK17, "Klient:\tk17\n");
+    QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
     Meldung frage;
     meldungAbbrechen(&frage);
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
@@ -347,6 +392,102 @@ void TestSitzungsende::fehlendeVerlaufsdatei()
     QVERIFY(!d->istWeitergefuehrt());
     QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
     QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
+    QCOMPARE(d->sitzungsVerlauf().size(), 1);
+}
+
+// The device fails the read (EIO: the test's own memory at address 0). That must take the
+// way of any failed read, not count as an empty history read well.
+void TestSitzungsende::lesefehlerDesGeraets()
+{
+    MorvantoDialog *d = k->fenster();
+    QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), verlaufK17));
+    Meldung frage;
+    meldungAbbrechen(&frage);
+    QTest::ignoreMessage(QtDebugMsg, "ERROR reading or closing file k17_elmaro_Verlauf.dat");
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QVERIFY(frage.gezeigt);
+    QCOMPARE(frage.titel, QStringLiteral("Morvanto Festplattenzugriff?"));
+    QVERIFY(frage.text.contains(QStringLiteral("(Rating Verlauf - Datei nicht zu SCHLIESSEN)")));
+    QVERIFY(d->infoline1->text().startsWith(
+        QLatin1String("Daten wurden NICHT erfolgreich aus k17_elmaro_Verlauf.dat eingelesen\n")));
+    QVERIFY(!d->istWeitergefuehrt());
+}
+
+// Files written by hand or on another system as K17_...: the dialog finds them, and the
+// session goes on in exactly those files.
+void TestSitzungsende::andereSchreibweiseEinPaarDateien()
+{
+    MorvantoDialog *d = k->fenster();
+    QVERIFY(dateiSchreiben(QStringLiteral("K17_Elmaro_Info.dat"), "Klient:\tK17\n"));
+    QVERIFY(dateiSchreiben(QStringLiteral("K17_Elmaro_Verlauf.dat"), zeile0 + zeile1));
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    QCOMPARE(d->konfiguration()->TextLabelExistiert->text(), QStringLiteral("schon"));
+    QCOMPARE(d->infoline1->text(),
+             QStringLiteral("Daten wurden erfolgreich aus K17_Elmaro_Verlauf.dat eingelesen\n"
+                            "OK. Es kann losgehen..."));
+    QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0 00:04.250=4"));
+
+    ende();
+    QCOMPARE(eintraege(QDir::currentPath()),
+             QStringList({QStringLiteral("K17_Elmaro_Info.dat"),
+                          QStringLiteral("K17_Elmaro_Verlauf.dat")}));
+    QVERIFY(dateiInhalt(QStringLiteral("K17_Elmaro_Verlauf.dat"))
+                .endsWith("\tK17\tElmaro\t0\t4\t250\n"));
+    QVERIFY(dateiInhalt(QStringLiteral("K17_Elmaro_Info.dat"))
+                .startsWith("Klient:\tK17\nRater:\tElmaro\n"));
+}
+
+// Looking at the dialog of a continued session and leaving it must not read the file again
+// over the ratings made since; after "Ende" the next session starts as a new one.
+void TestSitzungsende::dialogWiederGeoeffnetLiestNichtNochmal()
+{
+    MorvantoDialog *d = k->fenster();
+    QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
+    QVERIFY(dateiSchreiben(verlaufK17, zeile0 + zeile1));
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+    k->umschalten(Qt::Key_R, d->BtRun);
+    k->uhr->ms = 3000;
+    k->taste(Qt::Key_7);
+    k->umschalten(Qt::Key_R, d->BtRun);
+    const QString bewertet = QStringLiteral("00:00.000=0 00:04.250=4 00:07.000=7");
+    QCOMPARE(k->zeitpunkte(), bewertet);
+
+    // Just a look: Cancel with "ja" and "schon" still set.
+    beiModalemDialog<SitzungsKonfigurationDialog>(
+        [](SitzungsKonfigurationDialog *dialog) { dialog->buttonCancel->click(); });
+    QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
+    QCOMPARE(k->zeitpunkte(), bewertet);
+    QCOMPARE(d->infoline1->text(), QStringLiteral("OK. Es kann losgehen..."));
+
+    // Confirmed, but the new rating would be lost: refused, and said so.
+    {
+        Hinweise hinweise;
+        k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
+        QCOMPARE(k->zeitpunkte(), bewertet);
+        QCOMPARE(d->infoline1->text(),
+                 QStringLiteral("Daten wurden NICHT aus k17_elmaro_Verlauf.dat eingelesen\n"
+                                "OK. Es kann losgehen..."));
+        QCOMPARE(hinweise.liste.size(), 1);
+        QVERIFY2(hinweise.liste.value(0).contains(
+                     QStringLiteral("sonst wären die seit dem letzten Speichern eingegebenen "
+                                    "Sinneinheiten verloren gewesen.")),
+                 qPrintable(hinweise.liste.value(0)));
+    }
+
+    ende();
+    QVERIFY(d->konfiguration()->nein->isChecked());
+    QVERIFY(!d->konfiguration()->ja->isChecked());
+    // Names of a session never saved, Cancel: nothing is read, no retry prompt.
+    Meldung frage;
+    std::unique_ptr<QTimer> wache(meldungAbbrechen(&frage));
+    beiModalemDialog<SitzungsKonfigurationDialog>([](SitzungsKonfigurationDialog *dialog) {
+        dialog->LineEditKlient->setText(QStringLiteral("k18"));
+        dialog->PushButtonFertig->click();
+        dialog->buttonCancel->click();
+    });
+    QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
+    QVERIFY(!frage.gezeigt);
     QCOMPARE(d->sitzungsVerlauf().size(), 1);
 }
 

@@ -206,54 +206,78 @@ void TstVerlauf::einlesen_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("meldung");
     QTest::addColumn<QString>("eintraege"); // "zeit=kategorie ..."
+    // Where reading stopped, for the rater: the rejected line, and "+" when lines that may
+    // hold entries went unread.
+    QTest::addColumn<QString>("stopp");
 
     const QString z0 = QStringLiteral("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n");
     const QString z1 = QStringLiteral("00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n");
     const QString z2 = QStringLiteral("01:10.003\t1\t4\t65.753\tk17\telmaro\t1\t10\t3\n");
     const QString alle = "00:00.000=0 00:04.250=4 01:10.003=1";
 
-    QTest::newRow("vollstaendig") << z0 + z1 + z2 << true << "" << alle;
+    QTest::newRow("vollstaendig") << z0 + z1 + z2 << true << "" << alle << "0";
     QTest::newRow("leer") << "" << true << ""
-                          << "";
+                          << ""
+                          << "0";
     QTest::newRow("ohne letztes LF")
-        << z0 + z1 + z2.chopped(1) << false << "Rest der Zeile war nicht OK" << alle;
-    QTest::newRow("Leerzeile am Ende") << z0 + z1 + z2 + "\n"
-                                       << false << "Fehler beim Einlesen des Zeitpunktes" << alle;
-    QTest::newRow("Leerzeilen dazwischen") << z0 + "\n\n" + z1 + z2 << true << "" << alle;
+        << z0 + z1 + z2.chopped(1) << false << "Rest der Zeile war nicht OK" << alle << "3";
+    QTest::newRow("Leerzeile am Ende")
+        << z0 + z1 + z2 + "\n"
+        << false << "Fehler beim Einlesen des Zeitpunktes" << alle << "4";
+    QTest::newRow("Leerraum am Ende")
+        << z0 + z1 + z2 + "\t \n\n"
+        << false << "Fehler beim Einlesen des Zeitpunktes" << alle << "4";
+    QTest::newRow("Leerzeilen dazwischen") << z0 + "\n\n" + z1 + z2 << true << "" << alle << "0";
     QTest::newRow("CR LF") << QString(z0).replace("\n", "\r\n") + z1 << false
                            << "Rest der Zeile war nicht OK"
-                           << "00:00.000=0";
-    QTest::newRow("Leerzeichen statt TAB") << z0 + "00:04.250 4\t0\t4.25\tk17\telmaro\t0\t4\t250\n"
-                                           << false << "Quatsch beim Einlesen"
-                                           << "00:00.000=0";
+                           << "00:00.000=0"
+                           << "1+";
+    QTest::newRow("nur eine Zeile mit CR LF")
+        << QString(z0).replace("\n", "\r\n") << false << "Rest der Zeile war nicht OK"
+        << "00:00.000=0"
+        << "1";
+    QTest::newRow("Leerzeichen statt TAB")
+        << z0 + "\n \n00:04.250 4\t0\t4.25\tk17\telmaro\t0\t4\t250\n"
+        << false << "Quatsch beim Einlesen"
+        << "00:00.000=0"
+        << "4+";
     QTest::newRow("Kategorie 4x") << z0 + "00:04.250\t4x\t0\t4.25\tk17\telmaro\t0\t4\t250\n" + z2
                                   << false << "Fehler beim Umwandeln der Einschaetzung"
-                                  << "00:00.000=0";
+                                  << "00:00.000=0"
+                                  << "2+";
     QTest::newRow("Ende nach TAB")
         << z0 + "00:04.250\t" << false << "Fehler beim Umwandeln der Einschaetzung"
-        << "00:00.000=0";
+        << "00:00.000=0"
+        << "2+";
     QTest::newRow("sechs Felder") << z0 + "00:04.250\t4\t0\t4.25\tk17\telmaro\n" + z2 << true << ""
-                                  << alle;
+                                  << alle << "0";
     QTest::newRow("nur Zeitpunkt") << z0 + "00:07.000\n" + z1 << true << ""
-                                   << "00:00.000=0 00:04.250=4";
-    QTest::newRow("ungeordnet") << z2 + z0 + z1 << true << "" << alle;
+                                   << "00:00.000=0 00:04.250=4"
+                                   << "0";
+    QTest::newRow("ungeordnet") << z2 + z0 + z1 << true << "" << alle << "0";
     QTest::newRow("gleiche Zeitpunkte")
         << z0 + z1 + "00:04.250\t7\t0\t4.25\tk17\telmaro\t0\t4\t250\n"
         << true << ""
-        << "00:00.000=0 00:04.250=4";
+        << "00:00.000=0 00:04.250=4"
+        << "0";
+    // The words shift into the next line; the damage is still named where it is.
     QTest::newRow("Name mit Leerzeichen")
         << z0 + "00:04.250\t4\t0\t4.25\tk 17\telmaro\t0\t4\t250\n" + z2 << false
         << "Rest der Zeile war nicht OK"
-        << "00:00.000=0 00:04.250=4";
+        << "00:00.000=0 00:04.250=4"
+        << "2+";
     QTest::newRow("leerer Name") << z0 + "00:04.250\t4\t0\t4.25\t\telmaro\t0\t4\t250\n" + z2
                                  << false << "Rest der Zeile war nicht OK"
-                                 << "00:00.000=0 00:04.250=4";
+                                 << "00:00.000=0 00:04.250=4"
+                                 << "2+";
     QTest::newRow("Kategorie ausserhalb") << "00:01.000\t9\t0\t1\ta\tb\n00:02.000\t-2\t9\t1\ta\tb\n"
                                           << true << ""
-                                          << "00:01.000=9 00:02.000=-2";
+                                          << "00:01.000=9 00:02.000=-2"
+                                          << "0";
     QTest::newRow("Zeitpunkt kaputt") << z0 + "12.5\t4\n"
                                       << false << "Fehler beim Einlesen des Zeitpunktes"
-                                      << "00:00.000=0";
+                                      << "00:00.000=0"
+                                      << "2+";
 }
 
 void TstVerlauf::einlesen()
@@ -266,13 +290,15 @@ void TstVerlauf::einlesen()
     Verlauf v;
     v.eintragen(Zeitpunkt(5, 0), 3); // replaced by the read
     QTextStream in(&datei);
-    QTEST(v.einlesen(in), "ok");
+    Verlauf::Lesestopp stopp{99, true};
+    QTEST(v.einlesen(in, &stopp), "ok");
 
     QCOMPARE(DebugMitschnitt::zeilen(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
     QStringList gelesen;
     for (const auto &[t, e] : v.eintraege())
         gelesen << t.toString() + QLatin1Char('=') + QString::number(e);
     QCOMPARE(gelesen.join(QLatin1Char(' ')), eintraege);
+    QTEST(QString::number(stopp.zeile) + (stopp.unvollstaendig ? "+" : ""), "stopp");
 }
 
 void TstVerlauf::einlesenVonDatei()

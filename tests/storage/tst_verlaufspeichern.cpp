@@ -4,6 +4,7 @@
 #include "verlauf.h"
 #include "verlaufspeichern.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +38,7 @@ private slots:
     void schreibtGenauDieseBytes();
     void liestZurueck();
     void unlesbarerInhaltGiltAlsGelesen();
+    void lesefehlerDesGeraets();
     void zweitesSpeichernErsetztGanz();
     void namenAusserhalbLatin1_data();
     void namenAusserhalbLatin1();
@@ -45,6 +47,7 @@ private:
     bool speichern(Verlauf &v, const QString &klient, const QString &rater);
     bool lesen(Verlauf &v, const QString &klient, const QString &rater);
 
+    Verlauf::Lesestopp speicherLesestopp;
     std::unique_ptr<QTemporaryDir> verzeichnis_;
     QString altesArbeitsverzeichnis_;
 };
@@ -76,7 +79,10 @@ bool TestVerlaufSpeichern::lesen(Verlauf &v, const QString &klient, const QStrin
 {
     VerlaufSpeichern speicher;
     speicher.verlauf = &v;
-    return speicher.DateiLesen(speicher.DateiName(klient, rater), QStringLiteral("Rating Verlauf"));
+    const bool ok =
+        speicher.DateiLesen(speicher.DateiName(klient, rater), QStringLiteral("Rating Verlauf"));
+    speicherLesestopp = speicher.lesestopp;
+    return ok;
 }
 
 void TestVerlaufSpeichern::dateiName_data()
@@ -149,6 +155,27 @@ void TestVerlaufSpeichern::unlesbarerInhaltGiltAlsGelesen()
     QCOMPARE(v.size(), 1);
     QCOMPARE(DebugMitschnitt::zeilen().last(),
              QStringLiteral("VerlaufSpeichern::DatenLeseStream erfolgreich? 0"));
+    QCOMPARE(speicherLesestopp.zeile, 2);
+    QVERIFY(speicherLesestopp.unvollstaendig);
+}
+
+// The device fails the read (EIO: a process's own memory at address 0). To the text stream
+// that is just the end of the file, and the history would silently stay empty.
+void TestVerlaufSpeichern::lesefehlerDesGeraets()
+{
+    QVERIFY(
+        QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("k17_elmaro_Verlauf.dat")));
+    Verlauf v;
+    DebugMitschnitt mitschnitt;
+    SkriptRueckfrage rueckfrage({1, 0});
+    QVERIFY(!lesen(v, QStringLiteral("k17"), QStringLiteral("elmaro")));
+    const QString text =
+        erwarteterPromptText(QStringLiteral("lesen"), QStringLiteral("k17_elmaro_Verlauf.dat"),
+                             QStringLiteral("SCHLIESSEN"));
+    QCOMPARE(rueckfrage.texte(), QStringList({text, text}));
+    QCOMPARE(DebugMitschnitt::anzahl(
+                 QStringLiteral("ERROR reading or closing file k17_elmaro_Verlauf.dat")),
+             2);
 }
 
 void TestVerlaufSpeichern::zweitesSpeichernErsetztGanz()

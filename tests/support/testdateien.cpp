@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTest>
 
 QByteArray dateiInhalt(const QString &pfad)
 {
@@ -22,4 +24,23 @@ QStringList eintraege(const QString &verzeichnis)
     return QDir(verzeichnis)
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                    QDir::Name);
+}
+
+void infoVergleichen(const QString &name, const QList<QByteArray> &ohneDatumZeit)
+{
+    const QByteArray inhalt = dateiInhalt(name);
+    QVERIFY2(inhalt.endsWith('\n'), inhalt.constData());
+    QList<QByteArray> zeilen = inhalt.split('\n');
+    zeilen.removeLast();
+    QCOMPARE(zeilen.size(), 9);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Datum:\\t\\w{3} \\w{3} \\d{1,2} \\d{4}$"))
+                 .match(QString::fromLatin1(zeilen[2]))
+                 .hasMatch(),
+             zeilen[2].constData());
+    QVERIFY2(QRegularExpression(QStringLiteral("^Zeit:\\t\\d\\d:\\d\\d:\\d\\d$"))
+                 .match(QString::fromLatin1(zeilen[3]))
+                 .hasMatch(),
+             zeilen[3].constData());
+    zeilen.remove(2, 2);
+    QCOMPARE(zeilen, ohneDatumZeit);
 }

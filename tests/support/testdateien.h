@@ -2,6 +2,7 @@
 #define TESTDATEIEN_H
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -10,5 +11,9 @@ QByteArray dateiInhalt(const QString &pfad);
 bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt);
 // Every entry of a folder, hidden ones included, so that a left-over temporary file shows.
 QStringList eintraege(const QString &verzeichnis);
+
+// An info file's nine lines as written; the date and time lines are checked by their form
+// only, the other seven against ohneDatumZeit.
+void infoVergleichen(const QString &name, const QList<QByteArray> &ohneDatumZeit);
 
 #endif

@@ -1,0 +1,98 @@
+// Run as a child process by the tests of crashes, signals and file rights: the real rating
+// console, offscreen, with the running program's own duties.
+//   konsolenkind bewerten       configures k17 / elmaro, rates 00:04.250 (key 1), 01:10.003
+//                               (key 4, corrected with 6) and 01:35.500 (key 7) on a test
+//                               clock, prints "bereit" and waits to be ended from outside;
+//   konsolenkind leer           the same without configuring or rating;
+//   konsolenkind speichern NAME saves a two-entry history to NAME through the history saver,
+//                               giving up at the first retry prompt; prints "gespeichert 1"
+//                               or "gespeichert 0".
+#include "konsolentest.h"
+#include "verlauf.h"
+#include "verlaufspeichern.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void melden(const char *zeile)
+{
+    std::printf("%s\n", zeile);
+    std::fflush(stdout);
+}
+
+void taste(MorvantoDialog &d, Qt::Key k)
+{
+    QWidget *ziel = QApplication::focusWidget();
+    QTest::keyClick(ziel ? ziel : &d, k);
+}
+
+void bewerten(MorvantoDialog &d, TestUhr *uhr)
+{
+    beiModalemDialog<SitzungsKonfigurationDialog>([](SitzungsKonfigurationDialog *k) {
+        k->LineEditRater->setText(QStringLiteral("elmaro"));
+        k->LineEditKlient->setText(QStringLiteral("k17"));
+        k->PushButtonFertig->click();
+        k->buttonOk->click();
+    });
+    d.BtKonfiguration->click();
+    d.activateWindow();
+    if (!QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }))
+        std::fprintf(stderr, "konsolenkind: window not active after the configuration\n");
+    d.BtRun->setChecked(true);
+    uhr->ms = 4250;
+    taste(d, Qt::Key_1);
+    uhr->ms = 70003;
+    taste(d, Qt::Key_4);
+    d.BtKorrigieren->setChecked(true);
+    taste(d, Qt::Key_6);
+    uhr->ms = 95500;
+    taste(d, Qt::Key_7);
+}
+
+int speichern(const char *name)
+{
+    Verlauf v;
+    v.eintragen(Zeitpunkt(0, 4.25), 4);
+    VerlaufSpeichern speicher;
+    speicher.verlauf = &v;
+    DatenSpeichern::rueckfrageSetzen([](const QString &, const QString &) { return 0; });
+    // The names written into the lines; the file is the one given.
+    speicher.DateiName(QStringLiteral("k17"), QStringLiteral("elmaro"));
+    const bool ok =
+        speicher.DateiSpeichern(QString::fromLocal8Bit(name), QStringLiteral("Rating Verlauf"));
+    std::printf("gespeichert %d\n", int(ok));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "speichern") == 0)
+        return speichern(argv[2]);
+    if (argc != 2 || (std::strcmp(argv[1], "bewerten") != 0 && std::strcmp(argv[1], "leer") != 0))
+        return 2;
+
+    schriftWieImProgramm();
+    auto *d = new MorvantoDialog(nullptr, "Morvanto Hauptfenster", true,
+                                 MorvantoDialog::titelleistenFlags());
+    auto testUhr = std::make_unique<TestUhr>();
+    TestUhr *uhr = testUhr.get();
+    d->zaehlwerkUhrEinsetzen(std::move(testUhr));
+    d->imProgrammBetrieb();
+    d->show();
+    if (!QTest::qWaitForWindowActive(d))
+        std::fprintf(stderr, "konsolenkind: window not active\n");
+    const bool mitBewertung = std::strcmp(argv[1], "bewerten") == 0;
+    QTimer::singleShot(0, d, [d, uhr, mitBewertung] {
+        if (mitBewertung)
+            bewerten(*d, uhr);
+        melden("bereit");
+    });
+    d->exec();
+    delete d;
+    return 0;
+}
