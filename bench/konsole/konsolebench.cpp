@@ -4,6 +4,7 @@
 //  3. the same with the session journal writing beside it, and the time from a press until
 //     the journal holding it is on the device.
 // Runs in a scratch folder: the journal and "Ende" write files.
+#include "konsolentest.h"
 #include "morvantodialog.h"
 #include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
@@ -105,20 +106,8 @@ TestUhr *konsoleBereit(MorvantoDialog &d)
         std::printf("window not active\n");
         return nullptr;
     }
-    QTimer::singleShot(50, [&d] {
-        auto *k = d.konfiguration();
-        k->LineEditRater->setText(QStringLiteral("elmaro"));
-        k->LineEditKlient->setText(QStringLiteral("k17"));
-        k->PushButtonFertig->click();
-        k->buttonOk->click();
-    });
-    d.BtKonfiguration->click();
-    // The window counts as active while its hidden dialog still has the focus; the keys
-    // would go there.
-    d.activateWindow();
-    if (!QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }))
+    if (!sitzungStarten(d))
         std::printf("window not active again after the configuration\n");
-    d.BtRun->setChecked(true);
     return uhr;
 }
 

@@ -39,6 +39,24 @@ template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)
     return timer;
 }
 
+// Configures a session k17 / elmaro through the real dialog (OK) and starts the counter, as
+// a child process or a benchmark needs it. False when the console did not become the active
+// window again: while its hidden dialog still has the focus, keys would go there.
+inline bool sitzungStarten(MorvantoDialog &d)
+{
+    beiModalemDialog<SitzungsKonfigurationDialog>([](SitzungsKonfigurationDialog *k) {
+        k->LineEditRater->setText(QStringLiteral("elmaro"));
+        k->LineEditKlient->setText(QStringLiteral("k17"));
+        k->PushButtonFertig->click();
+        k->buttonOk->click();
+    });
+    d.BtKonfiguration->click();
+    d.activateWindow();
+    const bool aktiv = QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; });
+    d.BtRun->setChecked(true);
+    return aktiv;
+}
+
 inline void schriftWieImProgramm()
 {
     QFont schrift = QApplication::font();

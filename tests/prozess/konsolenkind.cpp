@@ -30,17 +30,8 @@ void taste(MorvantoDialog &d, Qt::Key k)
 
 void bewerten(MorvantoDialog &d, TestUhr *uhr)
 {
-    beiModalemDialog<SitzungsKonfigurationDialog>([](SitzungsKonfigurationDialog *k) {
-        k->LineEditRater->setText(QStringLiteral("elmaro"));
-        k->LineEditKlient->setText(QStringLiteral("k17"));
-        k->PushButtonFertig->click();
-        k->buttonOk->click();
-    });
-    d.BtKonfiguration->click();
-    d.activateWindow();
-    if (!QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }))
+    if (!sitzungStarten(d))
         std::fprintf(stderr, "konsolenkind: window not active after the configuration\n");
-    d.BtRun->setChecked(true);
     uhr->ms = 4250;
     taste(d, Qt::Key_1);
     uhr->ms = 70003;
