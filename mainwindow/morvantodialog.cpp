@@ -4,15 +4,18 @@
 #include "hinweis.h"
 #include "infospeichern.h"
 #include "journalfund.h"
+#include "kopplungsort.h"
 #include "signalwaechter.h"
 #include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
 #include "sitzungsnamen.h"
 #include "verlaufspeichern.h"
+#include "videokopplung.h"
 #include "wiederherstellungsfrage.h"
 
 #include "formatierung.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDateTime>
 #include <QDebug>
@@ -73,6 +76,12 @@ void alsWeckerEinrichten(QTimer &timer)
     timer.setTimerType(Qt::PreciseTimer);
 }
 
+// A player's report that lies this far behind the counter is a jump back, not jitter.
+constexpr qint64 sprungToleranzMs = 100;
+// The player reports its position frame by frame; at its key the counter's own position may
+// lie up to this far ahead and still be the same playback, only finer.
+constexpr qint64 bildToleranzMs = 100;
+
 } // namespace
 
 Qt::WindowFlags MorvantoDialog::titelleistenFlags()
@@ -97,6 +106,10 @@ MorvantoDialog::MorvantoDialog(QWidget *parent, const char *name, bool modal, Qt
     klartasteSetzen(BtTherapeut_NLF, QLatin1Char('6'));
     BtKlient_NLF->setText(tr("nicht\nLös.Sprache (3)"));
     klartasteSetzen(BtKlient_NLF, QLatin1Char('3'));
+
+    // The coupling strip lies below the window's specified height, shown only when coupled.
+    fensterHoehe = height();
+    TextLabelKopplung->hide();
 
     verbindungenHerstellen();
     sitzungZuruecksetzen();
@@ -368,6 +381,13 @@ void MorvantoDialog::imProgrammBetrieb()
     auto *waechter = new SignalWaechter({SIGTERM, SIGHUP, SIGINT}, this);
     connect(waechter, &SignalWaechter::signalEmpfangen, this, &MorvantoDialog::signalBeenden);
     QTimer::singleShot(0, this, &MorvantoDialog::wiederherstellungAnbieten);
+
+    QString problem;
+    const QString sockel = KopplungsOrt::sockel(&problem);
+    if (sockel.isEmpty())
+        qDebug("Keine Videoplayer-Kopplung: %s", qPrintable(problem));
+    else
+        videoKopplungStarten(sockel);
 }
 
 // A logout, a shutdown or Ctrl+C: the forbidden close without its message box, and without
@@ -500,6 +520,12 @@ void MorvantoDialog::CountdownStart(bool on)
 {
     if (!on)
         return;
+    if (videoGekoppelt()) {
+        PushButtonCountdown->setChecked(false);
+        infoline1->setText(tr("Mit dem Videoplayer gekoppelt: kein Countdown nötig, das "
+                              "Zählwerk folgt dem Video."));
+        return;
+    }
     const qint64 t = zaehlwerk.countdownStarten();
     countdownTimer.stop();
     weckerStellen(countdownTimer, zaehlwerk.naechsterCountdownSchritt(t), t);
@@ -523,13 +549,18 @@ void MorvantoDialog::Countdown()
 
 void MorvantoDialog::countdownBeenden()
 {
+    countdownAbbrechen();
+    BtRun->setChecked(true);
+    PushButtonCountdown->setChecked(false);
+}
+
+void MorvantoDialog::countdownAbbrechen()
+{
     countdownTimer.stop();
     BtRun->setText(tr("&Run"));
     klartasteSetzen(BtRun, QLatin1Char('r'));
     infoline1->setText(QString());
     setEnabled(true);
-    BtRun->setChecked(true);
-    PushButtonCountdown->setChecked(false);
 }
 
 // ---- rating input ----------------------------------------------------------------------
@@ -540,7 +571,7 @@ void MorvantoDialog::SpeichereRatingButton(int id)
         korrigiereLetzteEinschaetzung(id);
         return;
     }
-    const Zeitpunkt t = zaehlwerkZeitpunkt();
+    const Zeitpunkt t = spielerTastenZeit ? *spielerTastenZeit : zaehlwerkZeitpunkt();
     verlauf->eintragen(t, id);
     journal->eintragen(t, id);
     seitLesenBewertet = true;
@@ -615,7 +646,10 @@ void MorvantoDialog::zaehlwerkStarten()
         qDebug("pause gedrückt");
         pauseGedrueckt = true;
     }
-    zaehlwerk.starten(startMinuten, startSekunden);
+    if (videoGekoppelt())
+        spielerSteuern(true);
+    else
+        zaehlwerk.starten(startMinuten, startSekunden);
 }
 
 void MorvantoDialog::zaehlwerkAnhalten()
@@ -624,11 +658,21 @@ void MorvantoDialog::zaehlwerkAnhalten()
     infoline2->setText(QString());
     sekundenTimer.stop();
     // The display goes to the whole seconds of this instant, which the next start takes up.
-    zaehlwerk.anhalten();
+    if (videoGekoppelt())
+        spielerSteuern(false);
+    else
+        zaehlwerk.anhalten();
     KorrigierenSchalter(false);
     bewertetBis = verlauf->letzterZeitpunkt();
-    SldMins->setEnabled(true);
-    SldSecs->setEnabled(true);
+    schiebereglerFreigeben();
+}
+
+// The sliders set the counter by hand: while it stands, and never while a player sets it.
+void MorvantoDialog::schiebereglerFreigeben()
+{
+    const bool vonHand = !BtRun->isChecked() && !videoGekoppelt();
+    SldMins->setEnabled(vonHand);
+    SldSecs->setEnabled(vonHand);
 }
 
 // An accidental Escape must never end a session: only the window's close control does.
@@ -639,4 +683,144 @@ void MorvantoDialog::keyPressEvent(QKeyEvent *e)
         return;
     }
     MorvantoDialogBase::keyPressEvent(e);
+}
+
+// ---- video coupling --------------------------------------------------------------------
+
+void MorvantoDialog::videoKopplungStarten(const QString &sockel)
+{
+    if (!kopplung) {
+        kopplung = new VideoKopplung([this] { return zaehlwerk.jetzt(); }, this);
+        connect(kopplung, &VideoKopplung::gefunden, this, &MorvantoDialog::spielerGefunden);
+        connect(kopplung, &VideoKopplung::standGemeldet, this, &MorvantoDialog::spielerStand);
+        connect(kopplung, &VideoKopplung::titelGemeldet, this, &MorvantoDialog::kopplungZeigen);
+        connect(kopplung, &VideoKopplung::tasteGemeldet, this, &MorvantoDialog::spielerTaste);
+        connect(kopplung, &VideoKopplung::beendet, this, &MorvantoDialog::spielerWeg);
+    }
+    kopplung->suchen(sockel);
+}
+
+bool MorvantoDialog::videoGekoppelt() const
+{
+    return kopplung && kopplung->gekoppelt();
+}
+
+void MorvantoDialog::spielerGefunden()
+{
+    // The player's position replaces the countdown's start.
+    if (PushButtonCountdown->isChecked()) {
+        countdownAbbrechen();
+        PushButtonCountdown->setChecked(false);
+    }
+    schiebereglerFreigeben();
+    kopplungZeigen();
+}
+
+// The player's position and pause state are the counter's. Once the session is configured,
+// Run follows the player as if the rater had switched it, with its texts and the pause flag.
+void MorvantoDialog::spielerStand()
+{
+    if (!kopplung->positionBekannt())
+        return;
+    const qint64 t = kopplung->gemeldetUm();
+    const qint64 position = kopplung->gemeldetePositionMs();
+    const bool laeuft = !kopplung->pausiert();
+    const bool zurueck = position + sprungToleranzMs < zaehlwerk.standMs(t);
+    if (FrmRun->isEnabled() && BtRun->isChecked() != laeuft) {
+        spielerMeldet = true;
+        BtRun->setChecked(laeuft);
+        spielerMeldet = false;
+    }
+    if (zurueck)
+        bewertetBis = verlauf->letzterZeitpunkt();
+    zaehlwerk.setzen(position, t, laeuft);
+    // The sliders may not have moved at all; the rated range must be checked anyway.
+    if (zurueck)
+        SliderCheckFaerbung();
+}
+
+// Run and pause in Morvanto pause and resume the player. Until its report arrives the
+// counter goes on, or stands, from where it is.
+void MorvantoDialog::spielerSteuern(bool laufen)
+{
+    if (!spielerMeldet)
+        kopplung->pausieren(!laufen);
+    const qint64 t = zaehlwerk.jetzt();
+    zaehlwerk.setzen(zaehlwerk.standMs(t), t, laufen);
+}
+
+// A key pressed in the player does what the same key does in this window, and nothing
+// where it would do nothing here: a disabled button, or another window in front.
+void MorvantoDialog::spielerTaste(QChar taste, qint64 positionMs)
+{
+    QAbstractButton *knopf = knopfFuerTaste(taste);
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!knopf || !knopf->isEnabled() || !knopf->isVisible() || (modal && modal != this)) {
+        qDebug("Taste %c im Videoplayer: hier gerade ohne Wirkung", taste.toLatin1());
+        return;
+    }
+    spielerTastenZeit = spielerZeitpunkt(positionMs);
+    knopf->click();
+    spielerTastenZeit.reset();
+}
+
+QAbstractButton *MorvantoDialog::knopfFuerTaste(QChar taste) const
+{
+    const QKeySequence sequenz{QString(taste)};
+    QList<QAbstractButton *> knoepfe = BtGrpRatingGruppe->buttons();
+    knoepfe << BtKorrigieren << BtRun;
+    for (QAbstractButton *knopf : knoepfe) {
+        if (knopf->shortcut() == sequenz)
+            return knopf;
+    }
+    return nullptr;
+}
+
+// The player's position at its key. It counts in whole frames; while it plays, the
+// counter's own position at the message's arrival is the same playback to the millisecond,
+// unless the message came late or the player jumped meanwhile.
+Zeitpunkt MorvantoDialog::spielerZeitpunkt(qint64 positionMs) const
+{
+    const qint64 t = kopplung->gemeldetUm();
+    const qint64 eigen = zaehlwerk.standMs(t);
+    const bool feiner =
+        zaehlwerk.laeuft() && eigen >= positionMs && eigen - positionMs < bildToleranzMs;
+    if (positionMs < 0 || feiner)
+        return zaehlwerk.zeitpunkt(t);
+    return Zaehlwerk::zeitpunktAusMs(positionMs);
+}
+
+// By hand again, as specified: the counter runs on only if Run is on.
+void MorvantoDialog::spielerWeg()
+{
+    if (!BtRun->isChecked() && zaehlwerk.laeuft()) {
+        const qint64 t = zaehlwerk.jetzt();
+        zaehlwerk.setzen(zaehlwerk.standMs(t), t, false);
+    }
+    schiebereglerFreigeben();
+    kopplungZeigen();
+    // A journal warning matters more than this news.
+    if (!infoline2->text().startsWith(QStringLiteral("ACHTUNG")))
+        infoline2->setText(tr("Kopplung mit dem Videoplayer beendet: weiter von Hand."));
+}
+
+// The strip below the counter: to which video the counter is coupled. Without a coupling
+// the window is exactly as specified.
+void MorvantoDialog::kopplungZeigen()
+{
+    const bool gekoppelt = videoGekoppelt();
+    if (gekoppelt) {
+        const QString titel =
+            kopplung->titel().isEmpty() ? tr("(noch kein Video)") : kopplung->titel();
+        const QString text = tr("Video gekoppelt: %1").arg(titel);
+        TextLabelKopplung->setText(TextLabelKopplung->fontMetrics().elidedText(
+            text, Qt::ElideMiddle, TextLabelKopplung->contentsRect().width() - 4));
+        TextLabelKopplung->setToolTip(
+            tr("Das Zählwerk folgt dem Videoplayer: %1\n(%2)").arg(titel, kopplung->sockel()));
+    }
+    if (gekoppelt == !TextLabelKopplung->isHidden())
+        return;
+    TextLabelKopplung->setVisible(gekoppelt);
+    const int hoehe = gekoppelt ? TextLabelKopplung->geometry().bottom() + 4 : fensterHoehe;
+    setFixedSize(width(), hoehe);
 }

@@ -10,8 +10,11 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
+class QAbstractButton;
 class QKeyEvent;
+class VideoKopplung;
 class SitzungsJournal;
 class SitzungsKonfigurationDialog;
 struct JournalFund;
@@ -58,6 +61,12 @@ public:
     void wiederherstellungAnbieten();
     SitzungsJournal *sitzungsJournal() const { return journal.get(); }
 
+    // Couples the counter to the player listening at this socket as soon as it is there,
+    // and again whenever it comes back.
+    void videoKopplungStarten(const QString &sockel);
+    VideoKopplung *videoKopplung() const { return kopplung; }
+    bool videoGekoppelt() const;
+
 public slots:
     void openKonfigDialog();
 
@@ -70,6 +79,11 @@ private slots:
     void SliderCheckFaerbung();
     void CountdownStart(bool on);
     void Countdown();
+    void spielerGefunden();
+    void spielerStand();
+    void spielerTaste(QChar taste, qint64 positionMs);
+    void spielerWeg();
+    void kopplungZeigen();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -109,6 +123,11 @@ private:
     void zaehlwerkStarten();
     void zaehlwerkAnhalten();
     void countdownBeenden();
+    void countdownAbbrechen();
+    void spielerSteuern(bool laufen);
+    void schiebereglerFreigeben();
+    QAbstractButton *knopfFuerTaste(QChar taste) const;
+    Zeitpunkt spielerZeitpunkt(qint64 positionMs) const;
 
     SitzungsKonfigurationDialog *konfigDialog;
     Zaehlwerk zaehlwerk;
@@ -129,6 +148,14 @@ private:
     bool seitLesenBewertet = false;
     // A termination signal has saved the session; the close handling has nothing to do.
     bool durchSignalBeendet = false;
+
+    // The video player whose position the counter follows, once one is found.
+    VideoKopplung *kopplung = nullptr;
+    // Run is being switched to the player's state: no command back to the player.
+    bool spielerMeldet = false;
+    // The time point of a rating key pressed in the player, while its button is clicked.
+    std::optional<Zeitpunkt> spielerTastenZeit;
+    int fensterHoehe = 0;
 };
 
 #endif

@@ -57,8 +57,17 @@ double Zaehlwerk::stand(qint64 t) const
 
 Zeitpunkt Zaehlwerk::zeitpunkt(qint64 t) const
 {
-    const double x = stand(t);
+    return zeitpunktAus(stand(t));
+}
+
+Zeitpunkt Zaehlwerk::zeitpunktAus(double x)
+{
     return Zeitpunkt(minutenAnteil(x), sekundenAnteil(x));
+}
+
+Zeitpunkt Zaehlwerk::zeitpunktAusMs(qint64 ms)
+{
+    return zeitpunktAus(double(ms / 1000) + double(ms % 1000) * 0.001);
 }
 
 qint64 Zaehlwerk::naechsteGanzeSekunde(qint64 t) const

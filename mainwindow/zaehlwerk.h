@@ -54,6 +54,9 @@ public:
     // with the fraction; for example 754.25 gives 12 and 34.25.
     static int minutenAnteil(double x);
     static double sekundenAnteil(double x);
+    // A position in seconds, or in milliseconds, as a time point.
+    static Zeitpunkt zeitpunktAus(double x);
+    static Zeitpunkt zeitpunktAusMs(qint64 ms);
 
     // Switches the countdown on now and returns that instant.
     qint64 countdownStarten();

@@ -2,9 +2,10 @@
 # Sourced, not run; expects MORVANTO_ROOT to be set.
 
 # poppler-utils: the tests read the research companion's PDF reports back with pdftotext.
+# mpv: the coupling tests drive a real player, headless.
 MORVANTO_PAKETE=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
                  fonts-liberation locales xvfb xauth poppler-utils
-                 dpkg-dev lintian desktop-file-utils appstream man-db)
+                 dpkg-dev lintian desktop-file-utils appstream man-db mpv)
 
 morvanto_pakete_sicherstellen() {
     local fehlend=() p

@@ -1,0 +1,27 @@
+#ifndef VIDEOSTART_H
+#define VIDEOSTART_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What morvanto-video hands to mpv: the socket Morvanto looks for, and an input
+// configuration, for this player only, that sends the rating keys to Morvanto together
+// with the player's position at the key.
+class VideoStart
+{
+public:
+    static constexpr const char *tastenDateiName = "morvanto-mpv-tasten.conf";
+
+    // mpv's own meanings of these keys are replaced in this player.
+    static QByteArray tastenKonfiguration();
+    // Beside the socket, in the same private folder.
+    static QString tastenDatei(const QString &sockel);
+    // Ours first, then the caller's options and the file.
+    static QStringList argumente(const QString &sockel, const QString &tastenDatei,
+                                 const QStringList &eigene);
+    // True when a player already listens at the socket: a second would take its place.
+    static bool spielerLaeuft(const QString &sockel);
+};
+
+#endif

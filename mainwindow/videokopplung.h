@@ -1,0 +1,75 @@
+#ifndef VIDEOKOPPLUNG_H
+#define VIDEOKOPPLUNG_H
+
+#include "mpvprotokoll.h"
+
+#include <QLocalSocket>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+// The connection to the player started by morvanto-video: looks for its socket every
+// second, observes the playback time, the pause state and the title, passes on the rating
+// keys pressed in the player, and pauses and resumes it. Every report is stamped with the
+// counter's time base at its arrival, so that the counter can advance the position from
+// there on its own clock.
+class VideoKopplung : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Uhr = std::function<qint64()>;
+    static constexpr int suchAbstandMs = 1000;
+
+    explicit VideoKopplung(Uhr uhr, QObject *parent = nullptr);
+    ~VideoKopplung() override;
+
+    // Looks for the player at this socket now and, until found and after it went away,
+    // every second.
+    void suchen(const QString &sockelPfad);
+    QString sockel() const { return pfad; }
+
+    bool gekoppelt() const { return verbunden; }
+    // Known once the player has a file and reported its playback time.
+    bool positionBekannt() const { return positionMs >= 0; }
+    // The player's last reported position, and the instant of the time base of its arrival.
+    qint64 gemeldetePositionMs() const { return positionMs; }
+    qint64 gemeldetUm() const { return stempel; }
+    bool pausiert() const { return angehalten; }
+    QString titel() const { return videoTitel; }
+    int verworfeneZeilen() const { return protokoll.verworfeneZeilen(); }
+
+    void pausieren(bool pause);
+
+signals:
+    void gefunden();
+    // The position or the pause state changed.
+    void standGemeldet();
+    void titelGemeldet(const QString &titel);
+    // A rating key pressed in the player; positionMs is negative when the player sent none.
+    void tasteGemeldet(QChar taste, qint64 positionMs);
+    // Once per coupling, when the player went away.
+    void beendet();
+
+private:
+    void versuchen();
+    void verbindungSteht();
+    void lesen();
+    void verarbeiten(const MpvNachricht &n, qint64 t);
+    void getrennt();
+
+    Uhr uhr;
+    QString pfad;
+    QLocalSocket socket;
+    QTimer suchTakt;
+    MpvProtokoll protokoll;
+    bool verbunden = false;
+    qint64 positionMs = -1;
+    qint64 stempel = 0;
+    bool angehalten = true;
+    QString videoTitel;
+    int gemeldetVerworfen = 0;
+};
+
+#endif
