@@ -46,6 +46,8 @@ void VideoKopplung::verbindungSteht()
     verbunden = true;
     suchTakt.stop();
     positionMs = -1;
+    letzteMeldung = -1;
+    fenster.clear();
     angehalten = true;
     videoTitel.clear();
     qDebug("Videoplayer gekoppelt: %s", qPrintable(pfad));
@@ -73,14 +75,20 @@ void VideoKopplung::verarbeiten(const MpvNachricht &n, qint64 t)
 {
     switch (n.art) {
     case MpvNachricht::Art::Position:
-        positionMs = n.sekunden < 0 ? -1 : std::llround(n.sekunden * 1000.0);
+        letzteMeldung = n.sekunden < 0 ? -1 : std::llround(n.sekunden * 1000.0);
+        positionMs = letzteMeldung < 0 || angehalten ? letzteMeldung : schaetzen(letzteMeldung, t);
+        if (letzteMeldung < 0)
+            fenster.clear();
         stempel = t;
         emit standGemeldet();
         break;
     case MpvNachricht::Art::Pause:
         if (n.pausiert == angehalten)
             break;
+        // It stops at, or goes on from, the frame it shows.
         angehalten = n.pausiert;
+        fenster.clear();
+        positionMs = letzteMeldung;
         stempel = t;
         emit standGemeldet();
         break;
@@ -98,6 +106,23 @@ void VideoKopplung::verarbeiten(const MpvNachricht &n, qint64 t)
     case MpvNachricht::Art::Unbekannt:
         break;
     }
+}
+
+// The player shows each frame on time, but its report may reach us late, and never early:
+// while it plays, the report that arrived most promptly in the recent past tells best where
+// it is now. Late deliveries thus cost nothing, and a slow drift between its clock and ours
+// is followed within the window.
+qint64 VideoKopplung::schaetzen(qint64 gemeldet, qint64 t)
+{
+    const qint64 vorsprung = gemeldet - t;
+    while (!fenster.empty() && fenster.front().stempel < t - fensterMs)
+        fenster.pop_front();
+    if (!fenster.empty() && vorsprung < fenster.front().ms - verspaetungMs)
+        fenster.clear();
+    while (!fenster.empty() && fenster.back().ms <= vorsprung)
+        fenster.pop_back();
+    fenster.push_back({t, vorsprung});
+    return t + fenster.front().ms;
 }
 
 void VideoKopplung::pausieren(bool pause)

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 
 // The connection to the player started by morvanto-video: looks for its socket every
@@ -21,6 +22,10 @@ class VideoKopplung : public QObject
 public:
     using Uhr = std::function<qint64()>;
     static constexpr int suchAbstandMs = 1000;
+    // While the player plays, its reports of this long are weighed together, and a report
+    // further behind the others than this is a stall or a jump, not a late delivery.
+    static constexpr qint64 fensterMs = 500;
+    static constexpr qint64 verspaetungMs = 20;
 
     explicit VideoKopplung(Uhr uhr, QObject *parent = nullptr);
     ~VideoKopplung() override;
@@ -33,7 +38,7 @@ public:
     bool gekoppelt() const { return verbunden; }
     // Known once the player has a file and reported its playback time.
     bool positionBekannt() const { return positionMs >= 0; }
-    // The player's last reported position, and the instant of the time base of its arrival.
+    // The player's position at the instant gemeldetUm() of the time base, from its reports.
     qint64 gemeldetePositionMs() const { return positionMs; }
     qint64 gemeldetUm() const { return stempel; }
     bool pausiert() const { return angehalten; }
@@ -58,6 +63,7 @@ private:
     void lesen();
     void verarbeiten(const MpvNachricht &n, qint64 t);
     void getrennt();
+    qint64 schaetzen(qint64 gemeldet, qint64 t);
 
     Uhr uhr;
     QString pfad;
@@ -66,6 +72,14 @@ private:
     MpvProtokoll protokoll;
     bool verbunden = false;
     qint64 positionMs = -1;
+    qint64 letzteMeldung = -1; // as reported: the frame the player shows
+    // Position minus arrival instant of the recent reports, the largest first.
+    struct Vorsprung
+    {
+        qint64 stempel;
+        qint64 ms;
+    };
+    std::deque<Vorsprung> fenster;
     qint64 stempel = 0;
     bool angehalten = true;
     QString videoTitel;

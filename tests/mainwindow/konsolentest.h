@@ -68,13 +68,16 @@ inline void schriftWieImProgramm()
 class Konsole
 {
 public:
-    Konsole()
+    // mitTestUhr false: the real monotonic clock, for a counter that follows a real player.
+    explicit Konsole(bool mitTestUhr = true)
         : d(std::make_unique<MorvantoDialog>(nullptr, "Morvanto Hauptfenster", true,
                                              MorvantoDialog::titelleistenFlags()))
     {
-        auto testUhr = std::make_unique<TestUhr>();
-        uhr = testUhr.get();
-        d->zaehlwerkUhrEinsetzen(std::move(testUhr));
+        if (mitTestUhr) {
+            auto testUhr = std::make_unique<TestUhr>();
+            uhr = testUhr.get();
+            d->zaehlwerkUhrEinsetzen(std::move(testUhr));
+        }
         d->show();
         aktiv = QTest::qWaitForWindowActive(d.get());
     }

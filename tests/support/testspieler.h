@@ -1,0 +1,50 @@
+#ifndef TESTSPIELER_H
+#define TESTSPIELER_H
+
+#include <QJsonArray>
+#include <QJsonValue>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+
+// A real mpv, started through morvanto-video, headless, playing a generated picture, with
+// a private socket folder of its own; and a second connection through which the test
+// drives the player as a rater would and asks it for its position.
+class TestSpieler
+{
+public:
+    // frameRate: frames per second of the generated video; the player reports its position
+    // once per frame.
+    explicit TestSpieler(const QString &startProgramm, int frameRate = 100);
+    ~TestSpieler();
+    TestSpieler(const TestSpieler &) = delete;
+    TestSpieler &operator=(const TestSpieler &) = delete;
+
+    QString sockel() const;
+    // Starts the player and connects the test's own connection; false with the player's
+    // output when it did not come up.
+    bool starten(QString *ausgabe = nullptr);
+    // Sends one command and returns its reply's data (undefined on error or timeout).
+    QJsonValue befehl(const QJsonArray &befehl);
+    double position();
+    bool pausiert();
+    void pausieren(bool pause);
+    // Seeks exactly and waits until the player shows that frame.
+    bool springen(double sekunden);
+    // A key pressed in the player's window, as its input configuration binds it.
+    void taste(const QString &name);
+    // Quits the player and waits for it to end.
+    void beenden();
+
+    QProcess prozess;
+
+private:
+    QString programm;
+    int bilder;
+    QTemporaryDir ordner;
+    QLocalSocket steuerung;
+    QByteArray gelesen;
+    int naechsteAnfrage = 1;
+};
+
+#endif
