@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # paket_pruefen.sh BUILD_DIR VERSION: builds the Debian package from the build folder and checks
 # it as an administrator meets it: name, files and places, control data, the validators of
-# the desktop entry and the metadata, lintian, and the programs run from the unpacked package.
+# the desktop entry and the metadata, lintian, the manual pages, and the programs run from the
+# unpacked package, the console coupled to the player.
 set -uo pipefail
 build=$1 version=$2
 tmp=$(mktemp -d)
@@ -30,6 +31,7 @@ metainfo=$(grep -E '^/usr/share/metainfo/[^/]+\.metainfo\.xml$' "$tmp/inhalt")
 sort >"$tmp/erwartet" <<EOT
 /usr/bin/morvanto
 /usr/bin/morvanto-auswertung
+/usr/bin/morvanto-video
 /usr/share/applications/morvanto.desktop
 /usr/share/doc/morvanto/changelog.gz
 /usr/share/doc/morvanto/copyright
@@ -37,6 +39,7 @@ sort >"$tmp/erwartet" <<EOT
 /usr/share/icons/hicolor/48x48/apps/morvanto.png
 /usr/share/icons/hicolor/scalable/apps/morvanto.svg
 /usr/share/man/man1/morvanto-auswertung.1.gz
+/usr/share/man/man1/morvanto-video.1.gz
 /usr/share/man/man1/morvanto.1.gz
 ${metainfo:-/usr/share/metainfo/ID.metainfo.xml}
 EOT
@@ -49,10 +52,14 @@ feld() { dpkg-deb -f "$deb" "$1"; }
 [ "$(feld Package)" = morvanto ] || scheitern "Package: $(feld Package)"
 [ "$(feld Version)" = "$version" ] || scheitern "Version: $(feld Version), erwartet $version"
 [ "$(feld Architecture)" = amd64 ] || scheitern "Architecture: $(feld Architecture)"
-for paket in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libc6 fonts-liberation; do
+for paket in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6network6 libc6 \
+    fonts-liberation; do
     feld Depends | grep -qE "(^|, )$paket( |,|$)" ||
         scheitern "Depends ohne $paket: $(feld Depends)"
 done
+# The player only for the coupling: recommended, never required.
+feld Recommends | grep -qE '(^|, )mpv( |,|$)' || scheitern "Recommends ohne mpv: $(feld Recommends)"
+feld Depends | grep -qE '(^|, )mpv( |,|$)' && scheitern "Depends verlangt mpv: $(feld Depends)"
 
 wurzel=$tmp/wurzel
 dpkg-deb -x "$deb" "$wurzel"
@@ -97,6 +104,51 @@ auswertung=$wurzel/usr/bin/morvanto-auswertung
 [ "$("$auswertung" --version 2>&1)" = "morvanto-auswertung $version" ] ||
     scheitern "morvanto-auswertung --version: $("$auswertung" --version 2>&1)"
 
+video=$wurzel/usr/bin/morvanto-video
+"$video" --help >"$tmp/hilfe" 2>&1 && grep -q '^Aufruf: morvanto-video' "$tmp/hilfe" ||
+    scheitern "morvanto-video --help aus dem Paket: $(head -3 "$tmp/hilfe")"
+[ "$("$video" --version 2>&1)" = "morvanto-video $version" ] ||
+    scheitern "morvanto-video --version: $("$video" --version 2>&1)"
+
+# The manual pages as man shows them, from the package: no warnings.
+for seite in "$share"/man/man1/*.1.gz; do
+    if ! warnungen=$(MANWIDTH=80 man --warnings -l "$seite" 2>&1 >/dev/null) ||
+        [ -n "$warnungen" ]; then
+        echo "$warnungen" >&2
+        scheitern "man zeigt $(basename "$seite") nicht ohne Warnungen"
+    fi
+done
+
+# The installed console and the installed player meet at the same socket in the private
+# runtime folder: coupled within the console's search interval, and on by hand after the
+# player quits.
+koppeln() {
+    local sockel=$tmp/laufzeit/morvanto-mpv.sock spieler
+    (cd "$tmp" && HOME=$heim XDG_RUNTIME_DIR=$tmp/laufzeit \
+        exec "$video" --vo=null --ao=null 'av://lavfi:testsrc=duration=600' \
+        >"$tmp/video.log" 2>&1) &
+    spieler=$!
+    for _ in $(seq 100); do
+        grep -qF "Videoplayer gekoppelt: $sockel" "$tmp/konsole.log" ||
+            ! kill -0 $spieler 2>/dev/null && break
+        sleep 0.1
+    done
+    if ! grep -qF "Videoplayer gekoppelt: $sockel" "$tmp/konsole.log"; then
+        cat "$tmp/video.log" "$tmp/konsole.log" >&2
+        scheitern "morvanto aus dem Paket hat sich nicht mit morvanto-video gekoppelt"
+    fi
+    kill $spieler 2>/dev/null
+    wait $spieler 2>/dev/null
+    for _ in $(seq 50); do
+        grep -q 'Videoplayer-Kopplung beendet' "$tmp/konsole.log" && break
+        sleep 0.1
+    done
+    grep -q 'Videoplayer-Kopplung beendet' "$tmp/konsole.log" ||
+        scheitern "morvanto hat das Ende des Players nicht bemerkt"
+    sleep 0.5
+    kill -0 $konsole 2>/dev/null || scheitern "morvanto hat sich mit dem Player beendet"
+}
+
 # A menu start creates the session folder in the home folder, and the console keeps running.
 heim=$tmp/heim
 mkdir -p "$heim" "$tmp/laufzeit"
@@ -109,7 +161,9 @@ for _ in $(seq 200); do
     sleep 0.1
 done
 sleep 1
-if ! kill -0 $konsole 2>/dev/null; then
+if kill -0 $konsole 2>/dev/null; then
+    koppeln
+else
     cat "$tmp/konsole.log" >&2
     scheitern "morvanto aus dem Paket hat sich beendet"
 fi
