@@ -81,6 +81,8 @@ constexpr qint64 sprungToleranzMs = 100;
 // The player reports its position frame by frame; at its key the counter's own position may
 // lie up to this far ahead and still be the same playback, only finer.
 constexpr qint64 bildToleranzMs = 100;
+// How long a command to the player may take before its old state counts again.
+constexpr qint64 befehlsFristMs = 500;
 
 } // namespace
 
@@ -725,6 +727,13 @@ void MorvantoDialog::spielerStand()
     const qint64 t = kopplung->gemeldetUm();
     const qint64 position = kopplung->gemeldetePositionMs();
     const bool laeuft = !kopplung->pausiert();
+    if (befohlenePause) {
+        // A frame reported before the player took the rater's pause would undo it.
+        const bool nochNicht = kopplung->pausiert() != *befohlenePause;
+        if (nochNicht && t - befohlenUm < befehlsFristMs)
+            return;
+        befohlenePause.reset();
+    }
     const bool zurueck = position + sprungToleranzMs < zaehlwerk.standMs(t);
     if (FrmRun->isEnabled() && BtRun->isChecked() != laeuft) {
         spielerMeldet = true;
@@ -743,9 +752,12 @@ void MorvantoDialog::spielerStand()
 // counter goes on, or stands, from where it is.
 void MorvantoDialog::spielerSteuern(bool laufen)
 {
-    if (!spielerMeldet)
-        kopplung->pausieren(!laufen);
     const qint64 t = zaehlwerk.jetzt();
+    if (!spielerMeldet) {
+        kopplung->pausieren(!laufen);
+        befohlenePause = !laufen;
+        befohlenUm = t;
+    }
     zaehlwerk.setzen(zaehlwerk.standMs(t), t, laufen);
 }
 

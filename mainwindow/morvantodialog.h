@@ -153,6 +153,10 @@ private:
     VideoKopplung *kopplung = nullptr;
     // Run is being switched to the player's state: no command back to the player.
     bool spielerMeldet = false;
+    // Pause (true) or play (false) asked of the player and not yet confirmed, and since when:
+    // its reports until then tell of the state before.
+    std::optional<bool> befohlenePause;
+    qint64 befohlenUm = 0;
     // The time point of a rating key pressed in the player, while its button is clicked.
     std::optional<Zeitpunkt> spielerTastenZeit;
     int fensterHoehe = 0;

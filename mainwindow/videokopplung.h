@@ -24,8 +24,8 @@ public:
     static constexpr int suchAbstandMs = 1000;
     // While the player plays, its reports of this long are weighed together, and a report
     // further behind the others than this is a stall or a jump, not a late delivery.
-    static constexpr qint64 fensterMs = 500;
-    static constexpr qint64 verspaetungMs = 20;
+    static constexpr qint64 fensterMs = 300;
+    static constexpr qint64 verspaetungMs = 10;
 
     explicit VideoKopplung(Uhr uhr, QObject *parent = nullptr);
     ~VideoKopplung() override;

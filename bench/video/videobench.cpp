@@ -11,7 +11,9 @@
 #include "testspieler.h"
 #include "videokopplung.h"
 
+#include <QDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -88,6 +90,9 @@ int main(int argc, char *argv[])
     const int bilder = argc > 1 ? std::atoi(argv[1]) : 1000;
     const int anzahl = argc > 2 ? std::atoi(argv[2]) : 200;
     schriftWieImProgramm();
+    // The session's journal lands in the working folder; not in the caller's.
+    QTemporaryDir arbeitsordner;
+    QDir::setCurrent(arbeitsordner.path());
 
     TestSpieler spieler(QStringLiteral(MORVANTO_VIDEO_PROGRAMM), bilder);
     QString ausgabe;
