@@ -77,7 +77,9 @@ int main(int argc, char *argv[])
                           .arg(sockel),
                       1);
     const QString tasten = VideoStart::tastenDatei(sockel);
-    if (!AtomareDatei::schreibenAtomar(tasten, VideoStart::tastenKonfiguration(), &problem))
+    if (!AtomareDatei::schreibenAtomar(
+            tasten, VideoStart::tastenKonfiguration(VideoStart::eigeneTastenKonfiguration()),
+            &problem))
         return fehler(problem, 1);
     return mpvStarten(VideoStart::argumente(sockel, tasten, eigene));
 }

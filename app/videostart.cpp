@@ -6,10 +6,13 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 
-QByteArray VideoStart::tastenKonfiguration()
+QByteArray VideoStart::tastenKonfiguration(const QByteArray &eigene)
 {
-    QByteArray text = "# Written by morvanto-video: the rating keys go to Morvanto, with the\n"
-                      "# player's position at the key.\n";
+    QByteArray text = eigene;
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        text += '\n';
+    text += "# Written by morvanto-video: the rating keys go to Morvanto, with the\n"
+            "# player's position at the key.\n";
     const QByteArray nachricht = MpvProtokoll::tastenNachricht;
     for (const char taste : QByteArray(MpvProtokoll::tasten)) {
         const QByteArray befehl =
@@ -20,6 +23,21 @@ QByteArray VideoStart::tastenKonfiguration()
             text += "KP" + QByteArray(1, taste) + befehl;
     }
     return text;
+}
+
+QByteArray VideoStart::eigeneTastenKonfiguration()
+{
+    QString ordner = qEnvironmentVariable("MPV_HOME");
+    if (ordner.isEmpty()) {
+        const QString konfig = qEnvironmentVariable("XDG_CONFIG_HOME");
+        ordner = (konfig.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : konfig) +
+                 QStringLiteral("/mpv");
+    }
+    QFile datei(QDir(ordner).filePath(QStringLiteral("input.conf")));
+    // A key configuration is a few kilobytes; anything else is not one.
+    if (!datei.open(QIODevice::ReadOnly) || datei.size() > 1024 * 1024)
+        return QByteArray();
+    return datei.readAll();
 }
 
 QString VideoStart::tastenDatei(const QString &sockel)

@@ -13,8 +13,11 @@ class VideoStart
 public:
     static constexpr const char *tastenDateiName = "morvanto-mpv-tasten.conf";
 
-    // mpv's own meanings of these keys are replaced in this player.
-    static QByteArray tastenKonfiguration();
+    // mpv's own meanings of these keys are replaced in this player; the rater's own key
+    // configuration comes first, so that the rest of it still holds.
+    static QByteArray tastenKonfiguration(const QByteArray &eigene = QByteArray());
+    // The rater's own mpv key configuration, which --input-conf would otherwise replace.
+    static QByteArray eigeneTastenKonfiguration();
     // Beside the socket, in the same private folder.
     static QString tastenDatei(const QString &sockel);
     // Ours first, then the caller's options and the file.

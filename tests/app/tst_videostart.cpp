@@ -155,6 +155,19 @@ void TstVideoStart::tastenKonfigurationBindetAlleTasten()
         QVERIFY2(text.contains(zeile), qPrintable(taste));
     }
     QVERIFY(!text.contains(QStringLiteral("\n8 ")));
+    // The rater's own bindings stay, ours come after them and so win for our keys.
+    const QByteArray mitEigenen =
+        VideoStart::tastenKonfiguration("F11 cycle fullscreen\n1 add contrast -1");
+    QVERIFY(mitEigenen.startsWith("F11 cycle fullscreen\n1 add contrast -1\n#"));
+    QVERIFY(mitEigenen.indexOf("1 script-message") > mitEigenen.indexOf("1 add contrast"));
+    QTemporaryDir home;
+    QDir(home.path()).mkpath(QStringLiteral("mpv"));
+    QFile eigene(home.filePath(QStringLiteral("mpv/input.conf")));
+    QVERIFY(eigene.open(QIODevice::WriteOnly) && eigene.write("a cycle audio\n") > 0);
+    eigene.close();
+    Umgebung m("MPV_HOME", QByteArray());
+    Umgebung c("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QCOMPARE(VideoStart::eigeneTastenKonfiguration(), QByteArray("a cycle audio\n"));
     const QStringList a =
         VideoStart::argumente(QStringLiteral("/p/s.sock"), QStringLiteral("/p/t.conf"),
                               {QStringLiteral("--fs"), QStringLiteral("video.mp4")});
