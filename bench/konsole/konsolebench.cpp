@@ -176,14 +176,8 @@ void journalKosten(int gespreizt, int abstandMs, int salve)
         },
         Qt::DirectConnection);
 
-    // The controller's own work: from the button's pressed() (emitted before the group's
-    // idPressed) to the end of its slot (connected after it).
-    std::vector<double> slotUs;
-    qint64 slotAnfang = 0;
-    for (QAbstractButton *knopf : d.BtGrpRatingGruppe->buttons())
-        QObject::connect(knopf, &QAbstractButton::pressed, &d, [&] { slotAnfang = jetztNs(); });
-    QObject::connect(d.BtGrpRatingGruppe, &QButtonGroup::idPressed, &d,
-                     [&] { slotUs.push_back((jetztNs() - slotAnfang) / 1e3); });
+    SlotDauer slot(d);
+    std::vector<double> &slotUs = slot.us;
 
     std::vector<std::pair<quint64, qint64>> druecke; // journal stand, instant of the press
     const auto messen = [&](int von, int bis, int pause, std::vector<double> &us) {

@@ -109,12 +109,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    std::vector<double> slotUs;
-    qint64 slotAnfang = 0;
-    for (QAbstractButton *knopf : d.BtGrpRatingGruppe->buttons())
-        QObject::connect(knopf, &QAbstractButton::pressed, &d, [&] { slotAnfang = jetztNs(); });
-    QObject::connect(d.BtGrpRatingGruppe, &QButtonGroup::idPressed, &d,
-                     [&] { slotUs.push_back((jetztNs() - slotAnfang) / 1e3); });
+    SlotDauer slot(d);
+    const std::vector<double> &slotUs = slot.us;
 
     auto *zufall = QRandomGenerator::global();
     const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,

@@ -9,6 +9,8 @@
 #include "testuhr.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 // Calls f with the next modal dialog of type T as soon as it is open and active (until
 // then the keyboard focus is still elsewhere).
@@ -56,6 +59,25 @@ inline bool sitzungStarten(MorvantoDialog &d)
     d.BtRun->setChecked(true);
     return aktiv;
 }
+
+// The controller's own work per rating press, in microseconds: from the button's pressed()
+// (emitted before the group's idPressed) to the end of its slot (connected after it).
+class SlotDauer
+{
+public:
+    explicit SlotDauer(MorvantoDialog &d)
+    {
+        for (QAbstractButton *knopf : d.BtGrpRatingGruppe->buttons())
+            QObject::connect(knopf, &QAbstractButton::pressed, &d, [this] { uhr.start(); });
+        QObject::connect(d.BtGrpRatingGruppe, &QButtonGroup::idPressed, &d,
+                         [this] { us.push_back(double(uhr.nsecsElapsed()) / 1e3); });
+    }
+
+    std::vector<double> us;
+
+private:
+    QElapsedTimer uhr;
+};
 
 inline void schriftWieImProgramm()
 {
