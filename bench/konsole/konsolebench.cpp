@@ -98,9 +98,7 @@ void animationBeenden(QAbstractButton *knopf)
 // counter. The clock, or null when the window did not come up.
 TestUhr *konsoleBereit(MorvantoDialog &d)
 {
-    auto uhrBesitz = std::make_unique<TestUhr>();
-    TestUhr *uhr = uhrBesitz.get();
-    d.zaehlwerkUhrEinsetzen(std::move(uhrBesitz));
+    TestUhr *uhr = testUhrEinsetzen(d);
     d.show();
     if (!QTest::qWaitForWindowActive(&d)) {
         std::printf("window not active\n");
@@ -111,17 +109,13 @@ TestUhr *konsoleBereit(MorvantoDialog &d)
     return uhr;
 }
 
-const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
-                          Qt::Key_5, Qt::Key_6, Qt::Key_7};
-
 // One press on the GUI thread: microseconds from the key event to the updated labels.
 double tastendruck(MorvantoDialog &d, TestUhr *uhr, int i)
 {
     uhr->ms += 1500;
-    QWidget *ziel = QApplication::focusWidget() ? QApplication::focusWidget() : &d;
     QElapsedTimer t;
     t.start();
-    QTest::keyClick(ziel, tasten[i % 7]);
+    tasteAnFokus(d, bewertungsTasten[i % 7]);
     const double us = t.nsecsElapsed() / 1e3;
     for (QAbstractButton *knopf : d.BtGrpRatingGruppe->buttons())
         animationBeenden(knopf);
@@ -253,10 +247,7 @@ int main(int argc, char *argv[])
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QApplication app(argc, argv);
-    QFont schrift = QApplication::font();
-    schrift.setFamilies({QStringLiteral("Arial")});
-    schrift.setPointSize(8);
-    QApplication::setFont(schrift);
+    schriftWieImProgramm();
 
     QTemporaryDir ordner;
     QDir::setCurrent(ordner.path());

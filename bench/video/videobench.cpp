@@ -113,16 +113,13 @@ int main(int argc, char *argv[])
     const std::vector<double> &slotUs = slot.us;
 
     auto *zufall = QRandomGenerator::global();
-    const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
-                              Qt::Key_5, Qt::Key_6, Qt::Key_7};
     std::vector<double> fenster, fensterSpanne, spielerTasten, spielerSpanne;
     for (int i = 0; i < anzahl; ++i) {
         QTest::qWait(50 + zufall->bounded(250));
         Messung m{};
         m.vorherMs = ablesen(spieler, &m.vorherUm);
         const qint64 gedrueckt = jetztNs();
-        QWidget *ziel = QApplication::focusWidget();
-        QTest::keyClick(ziel ? ziel : &d, tasten[i % 7]);
+        tasteAnFokus(d, bewertungsTasten[i % 7]);
         m.nachherMs = ablesen(spieler, &m.nachherUm);
         if (eintraege(d) != i + 1) {
             std::fprintf(stderr, "press %d not stored\n", i);

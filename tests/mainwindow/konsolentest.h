@@ -79,6 +79,26 @@ private:
     QElapsedTimer uhr;
 };
 
+// A key as a rater types it: to the widget holding the keyboard focus, else to the window.
+inline void tasteAnFokus(QWidget &fenster, Qt::Key k)
+{
+    QWidget *ziel = QApplication::focusWidget();
+    QTest::keyClick(ziel ? ziel : &fenster, k);
+}
+
+// The rating keys, category 1 to 7.
+inline constexpr Qt::Key bewertungsTasten[7] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
+                                                Qt::Key_5, Qt::Key_6, Qt::Key_7};
+
+// Hands the console's counter a clock the caller sets; the console owns it.
+inline TestUhr *testUhrEinsetzen(MorvantoDialog &d)
+{
+    auto besitz = std::make_unique<TestUhr>();
+    TestUhr *uhr = besitz.get();
+    d.zaehlwerkUhrEinsetzen(std::move(besitz));
+    return uhr;
+}
+
 inline void schriftWieImProgramm()
 {
     QFont schrift = QApplication::font();
@@ -95,11 +115,8 @@ public:
         : d(std::make_unique<MorvantoDialog>(nullptr, "Morvanto Hauptfenster", true,
                                              MorvantoDialog::titelleistenFlags()))
     {
-        if (mitTestUhr) {
-            auto testUhr = std::make_unique<TestUhr>();
-            uhr = testUhr.get();
-            d->zaehlwerkUhrEinsetzen(std::move(testUhr));
-        }
+        if (mitTestUhr)
+            uhr = testUhrEinsetzen(*d);
         d->show();
         aktiv = QTest::qWaitForWindowActive(d.get());
     }
@@ -114,11 +131,7 @@ public:
     MorvantoDialog *operator->() const { return d.get(); }
     MorvantoDialog *fenster() const { return d.get(); }
 
-    void taste(Qt::Key k)
-    {
-        QWidget *ziel = QApplication::focusWidget();
-        QTest::keyClick(ziel ? ziel : d.get(), k);
-    }
+    void taste(Qt::Key k) { tasteAnFokus(*d, k); }
 
     // A shortcut toggles its button only when its 100 ms click animation ends.
     void umschalten(Qt::Key k, QAbstractButton *knopf)

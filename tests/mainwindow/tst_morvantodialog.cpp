@@ -258,11 +258,9 @@ void TestMorvantoDialog::konfigurationBeginntImErstenLeerenFeld()
 void TestMorvantoDialog::tastenErreichenKategorien()
 {
     starten();
-    const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
-                              Qt::Key_5, Qt::Key_6, Qt::Key_7};
     for (int i = 0; i < 7; ++i) {
         uhr->ms = 1000 * (i + 1);
-        taste(tasten[i]);
+        taste(bewertungsTasten[i]);
     }
     QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:01.000=4 00:02.000=6 00:03.000=5 "
                                           "00:04.000=1 00:05.000=3 00:06.000=2 00:07.000=7"));

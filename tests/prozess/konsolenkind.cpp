@@ -8,6 +8,7 @@
 //                               giving up at the first retry prompt; prints "gespeichert 1"
 //                               or "gespeichert 0".
 #include "konsolentest.h"
+#include "skriptrueckfrage.h"
 #include "verlauf.h"
 #include "verlaufspeichern.h"
 
@@ -22,24 +23,18 @@ void melden(const char *zeile)
     std::fflush(stdout);
 }
 
-void taste(MorvantoDialog &d, Qt::Key k)
-{
-    QWidget *ziel = QApplication::focusWidget();
-    QTest::keyClick(ziel ? ziel : &d, k);
-}
-
 void bewerten(MorvantoDialog &d, TestUhr *uhr)
 {
     if (!sitzungStarten(d))
         std::fprintf(stderr, "konsolenkind: window not active after the configuration\n");
     uhr->ms = 4250;
-    taste(d, Qt::Key_1);
+    tasteAnFokus(d, Qt::Key_1);
     uhr->ms = 70003;
-    taste(d, Qt::Key_4);
+    tasteAnFokus(d, Qt::Key_4);
     d.BtKorrigieren->setChecked(true);
-    taste(d, Qt::Key_6);
+    tasteAnFokus(d, Qt::Key_6);
     uhr->ms = 95500;
-    taste(d, Qt::Key_7);
+    tasteAnFokus(d, Qt::Key_7);
 }
 
 int speichern(const char *name)
@@ -48,7 +43,8 @@ int speichern(const char *name)
     v.eintragen(Zeitpunkt(0, 4.25), 4);
     VerlaufSpeichern speicher;
     speicher.verlauf = &v;
-    DatenSpeichern::rueckfrageSetzen([](const QString &, const QString &) { return 0; });
+    // An empty script gives up at the first retry prompt.
+    const SkriptRueckfrage aufgeben{QList<int>{}};
     // The names written into the lines; the file is the one given.
     speicher.DateiName(QStringLiteral("k17"), QStringLiteral("elmaro"));
     const bool ok =
@@ -70,9 +66,7 @@ int main(int argc, char *argv[])
     schriftWieImProgramm();
     auto *d = new MorvantoDialog(nullptr, "Morvanto Hauptfenster", true,
                                  MorvantoDialog::titelleistenFlags());
-    auto testUhr = std::make_unique<TestUhr>();
-    TestUhr *uhr = testUhr.get();
-    d->zaehlwerkUhrEinsetzen(std::move(testUhr));
+    TestUhr *uhr = testUhrEinsetzen(*d);
     d->imProgrammBetrieb();
     d->show();
     if (!QTest::qWaitForWindowActive(d))
