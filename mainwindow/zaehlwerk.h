@@ -54,8 +54,7 @@ public:
     // with the fraction; for example 754.25 gives 12 and 34.25.
     static int minutenAnteil(double x);
     static double sekundenAnteil(double x);
-    // A position in seconds, or in milliseconds, as a time point.
-    static Zeitpunkt zeitpunktAus(double x);
+    // A position in milliseconds as a time point.
     static Zeitpunkt zeitpunktAusMs(qint64 ms);
 
     // Switches the countdown on now and returns that instant.
@@ -74,6 +73,7 @@ signals:
 
 private:
     qint64 vergangen(qint64 t) const;
+    static Zeitpunkt zeitpunktAus(double x);
 
     std::unique_ptr<ZaehlwerkUhr> uhr;
     qint64 startMs = 0;   // position at the zero instant

@@ -82,11 +82,6 @@ bool AtomareDatei::geraetFehlerfrei()
     return false;
 }
 
-bool AtomareDatei::direktGeschrieben() const
-{
-    return !QFileInfo(QFileInfo(datei.fileName()).absolutePath()).isWritable();
-}
-
 // The first failure is the one worth telling; a short write may come without any error
 // code, and must count all the same.
 void AtomareDatei::fehlerMerken(const QString &text)

@@ -37,8 +37,6 @@ public:
 
     // What failed, in German, for the rater or researcher; empty while nothing failed.
     QString fehlerText() const { return fehler; }
-    // Whether this save went in place (folder not writable) and so was not atomic.
-    bool direktGeschrieben() const;
 
     static bool schreibenAtomar(const QString &pfad, const QByteArray &inhalt,
                                 QString *fehlerText = nullptr);

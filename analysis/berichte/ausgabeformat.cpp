@@ -126,15 +126,6 @@ QString schaetzungText(const Schaetzung &s, int stellen)
 }
 
 QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
-                   const QString &einrueckung)
-{
-    QStringList kuerzel;
-    for (int k = TL; k <= NIX; ++k)
-        kuerzel << EinschaetzungKuerzel[k];
-    return matrixText(zelle, breite, einrueckung, kuerzel);
-}
-
-QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
                    const QString &einrueckung, const QStringList &kuerzel)
 {
     const int n = int(kuerzel.size());

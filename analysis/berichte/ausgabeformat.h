@@ -38,10 +38,8 @@ QString spaltenText(const QList<QStringList> &zeilen, const QList<bool> &rechts,
 // no interval.
 QString schaetzungText(const Schaetzung &s, int stellen);
 
-// A 7 x 7 table with the short codes as row and column heads, each line indented.
-QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
-                   const QString &einrueckung);
-// The same for any scheme, categories 1 to kuerzel.size().
+// A table with the short codes as row and column heads, each line indented; categories 1 to
+// kuerzel.size().
 QString matrixText(const std::function<QString(int, int)> &zelle, int breite,
                    const QString &einrueckung, const QStringList &kuerzel);
 

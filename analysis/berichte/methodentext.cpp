@@ -136,12 +136,9 @@ QString Methodentext::ergebnis(const Uebereinstimmung &u)
 QString Methodentext::methode(const Studie &s)
 {
     const Vergleichseinstellungen &v = s.einstellungen();
-    int dateien = 0;
     bool mehrAlsZwei = false;
-    for (const Studie::Klient &k : s.klienten()) {
-        dateien += int(k.rater.size());
+    for (const Studie::Klient &k : s.klienten())
         mehrAlsZwei = mehrAlsZwei || k.rater.size() > 2;
-    }
     QString versatz;
     if (v.versatzAutomatisch)
         versatz = QStringLiteral("Um die unterschiedliche Reaktionszeit der Rater auszugleichen, "
@@ -163,7 +160,7 @@ QString Methodentext::methode(const Studie &s)
                        "ereignisbasiert. ")
             .arg(s.klienten().size())
             .arg(s.paare().size())
-            .arg(dateien) +
+            .arg(s.dateien()) +
         scheibenSatz(v) + QLatin1Char(' ') + versatz + QLatin1Char(' ') + kennwertSatz() +
         QStringLiteral(" Die gepoolten Kennwerte beruhen auf den über alle Paare addierten "
                        "Kreuztabellen. ") +

@@ -15,13 +15,13 @@ void SequenzenBericht::text(QTextStream &aus, const Uebergaenge &u, int dateien)
 
     aus << "\nAnzahl:\n";
     aus << matrixText([&](int v, int n) { return QString::number(t.anzahl(v, n)); }, 8,
-                      QStringLiteral("  "));
+                      QStringLiteral("  "), t.alleKuerzel());
     aus << "\nÜbergangswahrscheinlichkeit (jede Zeile ergibt 1):\n";
     aus << matrixText([&](int v, int n) { return zahlOderStrich(u.wahrscheinlichkeit(v, n), 3); },
-                      8, QStringLiteral("  "));
+                      8, QStringLiteral("  "), t.alleKuerzel());
     aus << "\nAdjustierte Residuen (Haberman):\n";
     aus << matrixText([&](int v, int n) { return zahlOderStrich(u.residuum(v, n), 2); }, 8,
-                      QStringLiteral("  "));
+                      QStringLiteral("  "), t.alleKuerzel());
     aus << "\n  z > 1.96: der Übergang kommt häufiger vor als bei Unabhängigkeit, z < -1.96:\n"
            "  seltener (je Zelle p < .05 zweiseitig; bei vielen Zellen zufällige Treffer\n"
            "  möglich, bei erwarteten Anzahlen unter 5 ungenau). \"–\": nicht bestimmbar.\n";

@@ -65,11 +65,8 @@ QStringList mehrraterCsv(const Mehrraterzaehlung &m, const QString &rater, qint6
 
 void StudienBericht::text(QTextStream &aus, const Studie &s)
 {
-    int dateien = 0;
-    for (const Studie::Klient &k : s.klienten())
-        dateien += int(k.rater.size());
-    aus << "Studie: " << s.klienten().size() << " Klienten mit mindestens zwei Ratern, " << dateien
-        << " Dateien, " << s.paare().size() << " Rater-Paare\n";
+    aus << "Studie: " << s.klienten().size() << " Klienten mit mindestens zwei Ratern, "
+        << s.dateien() << " Dateien, " << s.paare().size() << " Rater-Paare\n";
     einstellungen(aus, s.einstellungen());
     paare(aus, s);
     mehrrater(aus, s);

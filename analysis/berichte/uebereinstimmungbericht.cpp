@@ -3,6 +3,7 @@
 #include "ausgabeformat.h"
 #include "ereignisabgleich.h"
 #include "kategoriewerte.h"
+#include "sprecherebene.h"
 #include "uebereinstimmung.h"
 #include "vergleichsbericht.h"
 
@@ -80,13 +81,14 @@ QStringList zellen(const Kreuztabelle &t)
 
 // Per category of the scheme and of the speaker level: specific agreement and kappa of
 // the category against the rest, in each view.
-QStringList kategorieKopf(const E &e)
+QStringList kategorieKopf(const Kreuztabelle &kategorien)
 {
+    const Kreuztabelle sprecher = sprecherebene(kategorien);
     QStringList k;
     for (const QString &ansicht :
          {QStringLiteral("zeit_"), QStringLiteral("ereignis_"), QStringLiteral("segment_")}) {
         for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
-            const Kreuztabelle &t = e.zeit(ebene).tabelle;
+            const Kreuztabelle &t = ebene == E::Sprecher ? sprecher : kategorien;
             const QString vorsatz =
                 ansicht + (ebene == E::Sprecher ? QStringLiteral("sprecher_") : QString());
             for (int c = 1; c <= t.kategorien(); ++c)
@@ -183,7 +185,7 @@ QStringList UebereinstimmungBericht::csvKopf()
          {QStringLiteral("zeit_sprecher_"), QStringLiteral("ereignis_sprecher_"),
           QStringLiteral("segment_sprecher_")})
         k << kennzahlenKopf(ansicht) << intervallKopf(ansicht);
-    k << kategorieKopf(E(sieben, Einheitenbloecke(), sieben, segment, 0, 0));
+    k << kategorieKopf(sieben);
     k << ungepaartKopf(segment);
     return k;
 }

@@ -106,7 +106,6 @@ void VergleichsBericht::segmentierung(QTextStream &aus, const Vergleichsergebnis
 
 void VergleichsBericht::jeKategorie(QTextStream &aus, const Vergleichsergebnis &e)
 {
-    using E = Vergleichsergebnis;
     aus << "\nJe Kategorie: spezifische Übereinstimmung (spez.) und Kappa der Kategorie gegen\n"
            "alle übrigen (Kappa); \"–\": von keinem Rater vergeben\n";
     const auto zeile = [](const QString &name, const QStringList &gruppen) {
@@ -116,15 +115,28 @@ void VergleichsBericht::jeKategorie(QTextStream &aus, const Vergleichsergebnis &
         << QStringLiteral("ereignisbasiert").leftJustified(18) << "mit Segmentierung\n";
     const QString spalten = QStringLiteral("  spez.   Kappa");
     aus << zeile(QString(), {spalten, spalten, spalten}) << '\n';
+    for (const QStringList &z : kategorieZeilen(e)) {
+        QStringList gruppen;
+        for (int i = 1; i + 1 < z.size(); i += 2)
+            gruppen << z[i].rightJustified(7) + z[i + 1].rightJustified(8);
+        aus << zeile(z[0], gruppen) << '\n';
+    }
+}
+
+QList<QStringList> VergleichsBericht::kategorieZeilen(const Vergleichsergebnis &e)
+{
+    using E = Vergleichsergebnis;
+    QList<QStringList> zeilen;
     for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
         const Kreuztabelle &z = e.zeit(ebene).tabelle;
         for (int k = 1; k <= z.kategorien(); ++k) {
-            QStringList gruppen;
+            QStringList zeile = {z.kuerzel(k)};
             for (const Kreuztabelle *t :
                  {&z, &e.ereignis(ebene).tabelle, &e.segmentierung(ebene).tabelle})
-                gruppen << zahlOderStrich(spezifischeUebereinstimmung(*t, k), 3).rightJustified(7) +
-                               zahlOderStrich(kappaEineGegenRest(*t, k), 3).rightJustified(8);
-            aus << zeile(z.kuerzel(k), gruppen) << '\n';
+                zeile << zahlOderStrich(spezifischeUebereinstimmung(*t, k), 3)
+                      << zahlOderStrich(kappaEineGegenRest(*t, k), 3);
+            zeilen.append(zeile);
         }
     }
+    return zeilen;
 }

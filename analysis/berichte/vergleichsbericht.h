@@ -5,6 +5,7 @@
 #include "vergleichsergebnis.h"
 
 #include <QString>
+#include <QStringList>
 
 class QTextStream;
 
@@ -30,6 +31,10 @@ public:
     // Unpaired ends of A and of B, read from the segmentation table.
     static qint64 nurA(const Vergleichsergebnis &e);
     static qint64 nurB(const Vergleichsergebnis &e);
+
+    // Per category, then per speaker: the short code, then specific agreement and
+    // one-versus-rest kappa, time-based, event-based and with segmentation ("–" for none).
+    static QList<QStringList> kategorieZeilen(const Vergleichsergebnis &e);
 
 private:
     static void kennzahlen(QTextStream &aus, const Kennzahlen &k, const QString &einrueckung);

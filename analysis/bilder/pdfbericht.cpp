@@ -1,7 +1,6 @@
 #include "pdfbericht.h"
 
 #include "ausgabeformat.h"
-#include "kategoriewerte.h"
 #include "methodentext.h"
 #include "seitensatz.h"
 #include "sichtbar.h"
@@ -42,6 +41,7 @@ bool pdfSchreiben(const QString &pfad, const QString &titel,
             return false;
         }
         Seitensatz satz(pdf, p, titel);
+        satz.ueberschrift(titel, 1);
         setzen(satz);
         p.end();
     }
@@ -121,17 +121,7 @@ void PdfBericht::jeKategorie(Seitensatz &satz, const Vergleichsergebnis &e)
                                   QStringLiteral("Kappa"), QStringLiteral("ereignisb. spez."),
                                   QStringLiteral("Kappa"), QStringLiteral("Segm. spez."),
                                   QStringLiteral("Kappa")}};
-    for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
-        const Kreuztabelle &z = e.zeit(ebene).tabelle;
-        for (int k = 1; k <= z.kategorien(); ++k) {
-            QStringList zeile = {z.kuerzel(k)};
-            for (const Kreuztabelle *t :
-                 {&z, &e.ereignis(ebene).tabelle, &e.segmentierung(ebene).tabelle})
-                zeile << zahlOderStrich(spezifischeUebereinstimmung(*t, k), 3)
-                      << zahlOderStrich(kappaEineGegenRest(*t, k), 3);
-            zeilen.append(zeile);
-        }
-    }
+    zeilen += VergleichsBericht::kategorieZeilen(e);
     satz.tabelle(zeilen, {0.16, 0.14, 0.14, 0.14, 0.14, 0.14, 0.14},
                  {false, true, true, true, true, true, true});
     satz.absatz(QStringLiteral("spez.: spezifische Übereinstimmung 2·n(k,k) / (n(k,·) + n(·,k)); "
@@ -151,11 +141,6 @@ void PdfBericht::methode(Seitensatz &satz, const QString &methode, const QString
 void PdfBericht::paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const
 {
     const Vergleichseinstellungen &v = u.einstellungen();
-    satz.ueberschrift(optionen_.titel.isEmpty() ? QStringLiteral("Übereinstimmung zweier Rater")
-                                                : optionen_.titel,
-                      1);
-    const QStringList namen =
-        optionen_.namen.size() == 2 ? optionen_.namen : Zeitleiste::standardNamen({u.a(), u.b()});
     QString kopf =
         QStringLiteral("Rater A: %1\nRater B: %2\n")
             .arg(QFileInfo(u.a().datei()).fileName(), QFileInfo(u.b().datei()).fileName());
@@ -181,7 +166,6 @@ void PdfBericht::paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const
     satz.ueberschrift(QStringLiteral("Zeitleiste"), 2);
     Zeitleistenoptionen o = optionen_;
     o.titel.clear();
-    o.namen = namen;
     const Zeitleiste z({u.a(), u.b()}, u.versatz(), o);
     satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
 
@@ -192,17 +176,10 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
                               const std::vector<Sitzung> &sitzungen) const
 {
     const Vergleichseinstellungen &v = s.einstellungen();
-    satz.ueberschrift(optionen_.titel.isEmpty()
-                          ? QStringLiteral("Übereinstimmung der Rater einer Studie")
-                          : optionen_.titel,
-                      1);
-    int dateien = 0;
-    for (const Studie::Klient &k : s.klienten())
-        dateien += int(k.rater.size());
     satz.absatz(QStringLiteral("%1 Klienten mit mindestens zwei Ratern, %2 Verlaufsdateien, %3 "
                                "Rater-Paare. Scheiben zu %4 s, Toleranz %5 s, Versatz %6.")
                     .arg(s.klienten().size())
-                    .arg(dateien)
+                    .arg(s.dateien())
                     .arg(s.paare().size())
                     .arg(sekundenText(v.schritt), sekundenText(v.toleranz),
                          v.versatzAutomatisch

@@ -202,9 +202,9 @@ void Seitensatz::raster(const std::vector<std::pair<QString, const Kreuztabelle 
     absatz(legende, 7.5);
 }
 
-void Seitensatz::bild(const std::function<void(QPainter &)> &zeichnen, const QSizeF &groesse,
-                      double breiteMm)
+void Seitensatz::bild(const std::function<void(QPainter &)> &zeichnen, const QSizeF &groesse)
 {
+    const double breiteMm = Breite;
     const double hoeheMm = groesse.height() * breiteMm / groesse.width();
     platzSchaffen(hoeheMm);
     const double e = einheit();
@@ -214,9 +214,4 @@ void Seitensatz::bild(const std::function<void(QPainter &)> &zeichnen, const QSi
     zeichnen(p_);
     p_.restore();
     y_ += hoeheMm + 2;
-}
-
-void Seitensatz::abstand(double mm)
-{
-    y_ += mm;
 }

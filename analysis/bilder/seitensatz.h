@@ -35,12 +35,9 @@ public:
     // Tables side by side, each cell shaded by its share of the row and holding its count.
     void raster(const std::vector<std::pair<QString, const Kreuztabelle *>> &tabellen,
                 const QString &legende);
-    // A drawing of the given size in its own units, scaled to breiteMm.
-    void bild(const std::function<void(QPainter &)> &zeichnen, const QSizeF &groesse,
-              double breiteMm = Breite);
-    void abstand(double mm);
+    // A drawing of the given size in its own units, scaled to the text width.
+    void bild(const std::function<void(QPainter &)> &zeichnen, const QSizeF &groesse);
     void neueSeite();
-    int seite() const { return seite_; }
 
 private:
     double einheit() const; // device units per mm

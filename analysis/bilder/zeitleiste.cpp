@@ -110,8 +110,7 @@ Zeitleiste::Zeitleiste(std::vector<Sitzung> sitzungen, qint64 versatzB,
                                                                    : standardNamen(sitzungen_)),
       von_(std::max<qint64>(optionen.von, 0))
 {
-    for (const Sitzung &s : sitzungen_)
-        bis_ = std::max(bis_, s.ende());
+    bis_ = Sitzung::spaetestesEnde(sitzungen_);
     if (optionen.bis >= 0)
         bis_ = optionen.bis;
     bis_ = std::max<qint64>(bis_, von_ + 1000000);
@@ -121,6 +120,7 @@ QStringList Zeitleiste::standardNamen(const std::vector<Sitzung> &sitzungen)
 {
     QStringList klienten;
     QStringList rater;
+    QStringList beide;
     for (const Sitzung &s : sitzungen) {
         QString k;
         QString r;
@@ -129,17 +129,9 @@ QStringList Zeitleiste::standardNamen(const std::vector<Sitzung> &sitzungen)
         if (!klienten.contains(k, Qt::CaseInsensitive))
             klienten << k;
         rater << r;
+        beide << k + QStringLiteral(" / ") + r;
     }
-    if (klienten.size() <= 1)
-        return rater;
-    QStringList namen;
-    for (qsizetype i = 0; i < rater.size(); ++i) {
-        QString k;
-        QString r;
-        Studienaufbau::zerlegen(sitzungen[size_t(i)], k, r);
-        namen << k + QStringLiteral(" / ") + r;
-    }
-    return namen;
+    return klienten.size() <= 1 ? rater : beide;
 }
 
 int Zeitleiste::baender() const

@@ -4,6 +4,7 @@
 #include "zeitscheiben.h"
 
 #include <algorithm>
+#include <tuple>
 
 Studie::Studie(const std::vector<Sitzung> &sitzungen,
                const std::vector<Studienaufbau::Gruppe> &gruppen, const Vergleichseinstellungen &e)
@@ -49,18 +50,21 @@ Studie::Studie(const std::vector<Sitzung> &sitzungen,
     gepoolt_ = Vergleichsergebnis(zeit, bloecke, ereignis, segment, e.wiederholungen, e.startwert);
 }
 
+int Studie::dateien() const
+{
+    int n = 0;
+    for (const Klient &k : klienten_)
+        n += int(k.rater.size());
+    return n;
+}
+
 void Studie::raterVerschieben(Klient &k, const std::vector<Sitzung> &sitzungen)
 {
     const Sitzung &referenz = sitzungen[size_t(k.rater[0].sitzung)];
     for (size_t i = 1; i < k.rater.size(); ++i) {
         Rater &r = k.rater[i];
-        if (!einstellungen_.versatzAutomatisch) {
-            r.versatz = einstellungen_.versatz;
-            continue;
-        }
-        const Versatzsuche suche(referenz, sitzungen[size_t(r.sitzung)], einstellungen_.schritt);
-        r.versatz = suche.besterVersatz(einstellungen_.suchbereich);
-        r.amRand = suche.amRand(r.versatz, einstellungen_.suchbereich);
+        std::tie(r.versatz, r.amRand) =
+            Versatzsuche::nachEinstellungen(referenz, sitzungen[size_t(r.sitzung)], einstellungen_);
         if (r.amRand)
             warnungen_ << QStringLiteral("Klient %1, Rater %2 gegen %3: der beste Versatz %4 s "
                                          "liegt am Rand des Suchbereichs ±%5 s; der passende kann "

@@ -49,6 +49,8 @@ public:
 
     const Vergleichseinstellungen &einstellungen() const { return einstellungen_; }
     const std::vector<Klient> &klienten() const { return klienten_; }
+    // History files taking part: one per rater of every client.
+    int dateien() const;
     const std::vector<Paar> &paare() const { return paare_; }
     // All pairs' tables added up, the time-based intervals from resampling the units of all
     // pairs together.

@@ -4,23 +4,9 @@
 
 #include <algorithm>
 
-namespace {
-
-std::pair<qint64, bool> versatzNach(const Sitzung &a, const Sitzung &b,
-                                    const Vergleichseinstellungen &e)
-{
-    if (!e.versatzAutomatisch)
-        return {e.versatz, false};
-    const Versatzsuche suche(a, b, e.schritt);
-    const qint64 bester = suche.besterVersatz(e.suchbereich);
-    return {bester, suche.amRand(bester, e.suchbereich)};
-}
-
-} // namespace
-
 Uebereinstimmung::Uebereinstimmung(const Sitzung &a, const Sitzung &b,
                                    const Vergleichseinstellungen &e)
-    : Uebereinstimmung(a, b, e, versatzNach(a, b, e))
+    : Uebereinstimmung(a, b, e, Versatzsuche::nachEinstellungen(a, b, e))
 {
 }
 

@@ -70,3 +70,13 @@ bool Versatzsuche::amRand(qint64 versatz, qint64 bereich) const
     const qint64 schritte = schritt_ > 0 ? bereich / schritt_ : 0;
     return schritte > 0 && (versatz == schritte * schritt_ || versatz == -schritte * schritt_);
 }
+
+std::pair<qint64, bool> Versatzsuche::nachEinstellungen(const Sitzung &a, const Sitzung &b,
+                                                        const Vergleichseinstellungen &e)
+{
+    if (!e.versatzAutomatisch)
+        return {e.versatz, false};
+    const Versatzsuche suche(a, b, e.schritt);
+    const qint64 bester = suche.besterVersatz(e.suchbereich);
+    return {bester, suche.amRand(bester, e.suchbereich)};
+}

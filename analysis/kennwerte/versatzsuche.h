@@ -3,7 +3,9 @@
 
 #include "kennwert.h"
 #include "sitzung.h"
+#include "vergleichseinstellungen.h"
 
+#include <utility>
 #include <vector>
 
 // Searches the shift of the second rater that gives the highest time-based agreement.
@@ -21,6 +23,11 @@ public:
     qint64 besterVersatz(qint64 bereich) const;
     // The shift is the outermost candidate of the range: a better one may lie beyond.
     bool amRand(qint64 versatz, qint64 bereich) const;
+
+    // The shift the settings ask for, fixed or searched, and whether it lies on the edge of
+    // the search range.
+    static std::pair<qint64, bool> nachEinstellungen(const Sitzung &a, const Sitzung &b,
+                                                     const Vergleichseinstellungen &e);
 
 private:
     const Sitzung &a_;

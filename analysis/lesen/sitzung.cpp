@@ -2,6 +2,7 @@
 
 #include "verlauf.h"
 
+#include <algorithm>
 #include <cmath>
 
 Sitzung::Sitzung(const QString &datei, const Verlauf &verlauf) : datei_(datei)
@@ -32,6 +33,14 @@ qint64 Sitzung::mikrosekunden(const Zeitpunkt &t)
 qint64 Sitzung::ende() const
 {
     return einheiten_.empty() ? beginn_ : einheiten_.back().ende;
+}
+
+qint64 Sitzung::spaetestesEnde(const std::vector<Sitzung> &sitzungen)
+{
+    qint64 ende = 0;
+    for (const Sitzung &s : sitzungen)
+        ende = std::max(ende, s.ende());
+    return ende;
 }
 
 Sitzung Sitzung::verschoben(qint64 versatz) const

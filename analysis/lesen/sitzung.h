@@ -30,6 +30,8 @@ public:
     // The rated span: from the start (0, or the shift) to the end of the last unit.
     qint64 beginn() const { return beginn_; }
     qint64 ende() const;
+    // The latest end of all of them, 0 for none.
+    static qint64 spaetestesEnde(const std::vector<Sitzung> &sitzungen);
 
     // The same units moved by versatz microseconds (a rater's reaction lag).
     Sitzung verschoben(qint64 versatz) const;

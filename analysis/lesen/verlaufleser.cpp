@@ -71,7 +71,6 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
     sitzung_ = Sitzung();
     klient_.clear();
     rater_.clear();
-    namenGelesen_ = false;
     if (inhalt.isEmpty())
         return fehlschlagen(datei, 0,
                             QStringLiteral("Datei ist leer (nicht einmal ein Starteintrag)"));
@@ -185,11 +184,11 @@ bool VerlaufLeser::zeilePruefen(QByteArrayView zeile, Zeitpunkt &t, int &kategor
 
 void VerlaufLeser::namenMerken(QByteArrayView klient, QByteArrayView rater)
 {
-    if (namenGelesen_)
+    // Fields are never empty here, so an empty name means none read yet.
+    if (!klient_.isEmpty())
         return;
     klient_ = latin1(klient);
     rater_ = latin1(rater);
-    namenGelesen_ = true;
 }
 
 bool VerlaufLeser::feldPruefen(QByteArrayView feld, int nummer)

@@ -37,7 +37,6 @@ private:
     QString meldung_;
     QString klient_;
     QString rater_;
-    bool namenGelesen_ = false;
 };
 
 #endif

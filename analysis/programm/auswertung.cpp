@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -138,9 +139,7 @@ bool Auswertung::scheibenMachbar(const Befehlszeile &b, const std::vector<Sitzun
     constexpr qint64 hoechstens = 50000000;
     constexpr double suchschritteHoechstens = 5e9;
     const Vergleichseinstellungen &v = b.vergleich();
-    qint64 ende = 0;
-    for (const Sitzung &sitzung : s)
-        ende = std::max(ende, sitzung.ende());
+    const qint64 ende = Sitzung::spaetestesEnde(s);
     const qint64 scheiben = ende / v.schritt;
     if (scheiben > hoechstens) {
         scheitern(Aufruffehler, QStringLiteral("%1 Zeitscheiben sind zu viele (höchstens %2); "
@@ -171,21 +170,19 @@ int Auswertung::zusammenfassung(const Befehlszeile &b, const std::vector<Sitzung
     return Erfolg;
 }
 
-bool Auswertung::keineGemeinsameZeit(const Befehlszeile &b, const Sitzung &a, const Sitzung &bs)
+int Auswertung::keineGemeinsameZeit(const Befehlszeile &b, const Sitzung &a, const Sitzung &bs)
 {
     const Vergleichseinstellungen &v = b.vergleich();
     // Without the shift the files would overlap: the call, not the data, is at fault.
-    if (!v.versatzAutomatisch && v.versatz != 0 && Zeitscheiben(a, bs, v.schritt).anzahl() > 0) {
-        scheitern(Aufruffehler,
-                  QStringLiteral("nach dem Versatz von %1 (--versatz) haben %2 und %3 "
-                                 "keine gemeinsam bewertete Zeit mehr")
-                      .arg(versatzText(v.versatz), sichtbar(a.datei()), sichtbar(bs.datei())));
-        return true;
-    }
-    scheitern(Dateifehler, QStringLiteral("%1 und %2 haben keine gemeinsam bewertete Zeit von "
-                                          "mindestens einer Scheibe")
-                               .arg(sichtbar(a.datei()), sichtbar(bs.datei())));
-    return false;
+    if (!v.versatzAutomatisch && v.versatz != 0 && Zeitscheiben(a, bs, v.schritt).anzahl() > 0)
+        return scheitern(
+            Aufruffehler,
+            QStringLiteral("nach dem Versatz von %1 (--versatz) haben %2 und %3 "
+                           "keine gemeinsam bewertete Zeit mehr")
+                .arg(versatzText(v.versatz), sichtbar(a.datei()), sichtbar(bs.datei())));
+    return scheitern(Dateifehler, QStringLiteral("%1 und %2 haben keine gemeinsam bewertete Zeit "
+                                                 "von mindestens einer Scheibe")
+                                      .arg(sichtbar(a.datei()), sichtbar(bs.datei())));
 }
 
 std::unique_ptr<Uebereinstimmung>
@@ -196,7 +193,7 @@ Auswertung::paarVergleichen(const Befehlszeile &b, const std::vector<Sitzung> &s
         warnen(klienten);
     auto u = std::make_unique<Uebereinstimmung>(s[0], s[1], b.vergleich());
     if (u->zeit().anzahl() == 0) {
-        rueckgabe = keineGemeinsameZeit(b, s[0], s[1]) ? Aufruffehler : Dateifehler;
+        rueckgabe = keineGemeinsameZeit(b, s[0], s[1]);
         return nullptr;
     }
     if (u->versatzAmRand())
@@ -271,19 +268,13 @@ int Auswertung::zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s)
     const Vergleichseinstellungen &v = b.vergleich();
     qint64 versatz = 0;
     if (s.size() == 2) {
-        if (v.versatzAutomatisch) {
-            const Versatzsuche suche(s[0], s[1], v.schritt);
-            versatz = suche.besterVersatz(v.suchbereich);
-            if (suche.amRand(versatz, v.suchbereich))
-                warnen(UebereinstimmungBericht::randWarnung(v));
-        } else {
-            versatz = v.versatz;
-        }
+        bool amRand = false;
+        std::tie(versatz, amRand) = Versatzsuche::nachEinstellungen(s[0], s[1], v);
+        if (amRand)
+            warnen(UebereinstimmungBericht::randWarnung(v));
         s[1] = s[1].verschoben(versatz);
     }
-    qint64 ende = 0;
-    for (const Sitzung &sitzung : s)
-        ende = std::max(ende, sitzung.ende());
+    const qint64 ende = Sitzung::spaetestesEnde(s);
     if (b.zeitleiste().von >= ende && b.zeitleiste().von > 0)
         warnen(QStringLiteral("--von %1 liegt hinter dem Ende aller Dateien (%2); die Bänder "
                               "bleiben leer")

@@ -51,7 +51,7 @@ private:
     paarVergleichen(const Befehlszeile &b, const std::vector<Sitzung> &s, int &rueckgabe);
     std::unique_ptr<Studie> studieAufbauen(const Befehlszeile &b, const std::vector<Sitzung> &s,
                                            int &rueckgabe);
-    bool keineGemeinsameZeit(const Befehlszeile &b, const Sitzung &a, const Sitzung &bs);
+    int keineGemeinsameZeit(const Befehlszeile &b, const Sitzung &a, const Sitzung &bs);
     int ausgabeSchreiben(const QString &pfad, const QString &text);
     void warnen(const QString &warnung);
     int scheitern(int rueckgabe, const QString &meldung);
