@@ -5,6 +5,7 @@
 //     the journal holding it is on the device.
 // Runs in a scratch folder: the journal and "Ende" write files.
 #include "konsolentest.h"
+#include "messwerte.h"
 #include "morvantodialog.h"
 #include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
@@ -21,33 +22,12 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <mutex>
 #include <utility>
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-// The value below which the share p of the values lies.
-double perzentil(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
-}
-
-qint64 jetztNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 // Milliseconds from starting the program until it reports its first painted window.
 double startzeit(const QString &programm, const QStringList &argumente = {})
@@ -78,7 +58,7 @@ void startVergleich(int runden)
         l.push_back(startzeit(leer));
         t.push_back(startzeit(leer, {QStringLiteral("text")}));
     }
-    const double mm = median(m), ml = median(l), mt = median(t);
+    const double mm = perzentil(m, 0.5), ml = perzentil(l, 0.5), mt = perzentil(t, 0.5);
     std::printf("start-up to window shown, median of %d: morvanto %.1f ms, bare QDialog %.1f ms, "
                 "ratio %.2f (target <= 1.5); bare QDialog with one label %.1f ms, ratio %.2f\n",
                 runden, mm, ml, mm / ml, mt, mm / mt);
@@ -136,7 +116,7 @@ void tastendruckKosten(int anzahl)
         us.push_back(tastendruck(d, uhr, i));
     std::printf("rating press, key event to updated labels, median of %d: %.1f us "
                 "(target < 100 us); presses counted: %s, entries stored: %d\n",
-                anzahl, median(us), qPrintable(d.TextLabelAnzahl->text()),
+                anzahl, perzentil(us, 0.5), qPrintable(d.TextLabelAnzahl->text()),
                 d.sitzungsVerlauf().size() - 1);
 
     // "Ende" writes the session into the scratch folder; closing with unsaved ratings would
@@ -223,21 +203,22 @@ void journalKosten(int gespreizt, int abstandMs, int salve)
     std::printf("rating press with the journal, a press every %d ms, %zu presses: controller's "
                 "slot median %.1f us, p99 %.1f us (target median < 100 us, p99 < 1 ms); key "
                 "event to updated labels median %.1f us, p99 %.1f us\n",
-                abstandMs, usGespreizt.size(), median(slotGespreizt),
-                perzentil(slotGespreizt, 0.99), median(usGespreizt), perzentil(usGespreizt, 0.99));
+                abstandMs, usGespreizt.size(), perzentil(slotGespreizt, 0.5),
+                perzentil(slotGespreizt, 0.99), perzentil(usGespreizt, 0.5),
+                perzentil(usGespreizt, 0.99));
     std::printf(
         "of which handing the change to the journal's thread: median %.2f us, p99 %.2f us\n",
-        median(usEinreihen), perzentil(usEinreihen, 0.99));
+        perzentil(usEinreihen, 0.5), perzentil(usEinreihen, 0.99));
     std::printf("press to journal on the device, same presses: median %.2f ms, p99 %.2f ms, "
                 "max %.2f ms (target < 1000 ms); %zu of %zu presses written\n",
-                median(msGespreizt), perzentil(msGespreizt, 0.99),
+                perzentil(msGespreizt, 0.5), perzentil(msGespreizt, 0.99),
                 *std::max_element(msGespreizt.begin(), msGespreizt.end()), msGespreizt.size(),
                 usGespreizt.size());
     std::printf("burst of %d presses on top (history up to %d entries): slot median %.1f us, "
                 "p99 %.1f us; key event median %.1f us, p99 %.1f us; to the device median "
                 "%.2f ms, p99 %.2f ms, max %.2f ms\n",
-                salve, gespreizt + salve + 1, median(slotUs), perzentil(slotUs, 0.99),
-                median(usSalve), perzentil(usSalve, 0.99), median(msSalve),
+                salve, gespreizt + salve + 1, perzentil(slotUs, 0.5), perzentil(slotUs, 0.99),
+                perzentil(usSalve, 0.5), perzentil(usSalve, 0.99), perzentil(msSalve, 0.5),
                 perzentil(msSalve, 0.99), *std::max_element(msSalve.begin(), msSalve.end()));
 }
 

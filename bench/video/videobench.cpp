@@ -8,6 +8,7 @@
 // player's frame-by-frame position is itself exact to a millisecond. Argument 2: presses
 // per series (200).
 #include "konsolentest.h"
+#include "messwerte.h"
 #include "testspieler.h"
 #include "videokopplung.h"
 
@@ -16,26 +17,11 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-qint64 jetztNs()
-{
-    using namespace std::chrono;
-    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-double perzentil(std::vector<double> v, double p)
-{
-    if (v.empty())
-        return NAN;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size())))];
-}
 
 void bericht(const char *was, const std::vector<double> &abweichung,
              const std::vector<double> &spanne)

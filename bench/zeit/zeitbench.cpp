@@ -6,6 +6,7 @@
 //  3. pause: how much of the position a pause at a random instant loses.
 // Every instant is read on the monotonic clock; the starts fall at random phases of its
 // second. Optional argument: the number of seconds of the display run (100).
+#include "messwerte.h"
 #include "morvantodialog.h"
 #include "sitzungskonfigurationdialog.h"
 
@@ -16,7 +17,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -26,8 +26,7 @@ namespace {
 
 double jetztMs()
 {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+    return double(jetztNs()) / 1e6;
 }
 
 // Runs the event loop for ms milliseconds, so that every timer is delivered as in the
@@ -72,14 +71,12 @@ struct Reihe
     void add(double w) { werte.push_back(w); }
     void drucken(const char *was, const char *einheit = "ms") const
     {
-        std::vector<double> v = werte;
-        if (v.empty()) {
+        if (werte.empty()) {
             std::printf("%s: no values\n", was);
             return;
         }
-        std::sort(v.begin(), v.end());
-        std::printf("%s (n=%zu): min %+.3f, median %+.3f, max %+.3f %s\n", was, v.size(), v.front(),
-                    v[v.size() / 2], v.back(), einheit);
+        std::printf("%s (n=%zu): min %+.3f, median %+.3f, max %+.3f %s\n", was, werte.size(),
+                    perzentil(werte, 0.0), perzentil(werte, 0.5), perzentil(werte, 1.0), einheit);
     }
 };
 
