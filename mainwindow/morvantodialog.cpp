@@ -183,19 +183,12 @@ void MorvantoDialog::sitzungsSteuerungFreigeben(bool frei)
     FrmCounter->setEnabled(frei);
 }
 
-// As typed, or in the letter case of the session's files where they exist.
-QString MorvantoDialog::klientName() const
+// As typed, or in the letter case of the session's files where they exist: one look at the
+// folder for both names.
+SitzungsNamen MorvantoDialog::sitzungsNamen() const
 {
     return SitzungsNamen::wieVorhanden(konfigDialog->LineEditKlient->text(),
-                                       konfigDialog->LineEditRater->text())
-        .klient;
-}
-
-QString MorvantoDialog::raterName() const
-{
-    return SitzungsNamen::wieVorhanden(konfigDialog->LineEditKlient->text(),
-                                       konfigDialog->LineEditRater->text())
-        .rater;
+                                       konfigDialog->LineEditRater->text());
 }
 
 void MorvantoDialog::openKonfigDialog()
@@ -215,9 +208,7 @@ void MorvantoDialog::openKonfigDialog()
     QString bericht;
     if (bestaetigt && konfigDialog->ja->isChecked() &&
         konfigDialog->TextLabelExistiert->text() == QLatin1String("schon"))
-        bericht = seitLesenBewertet
-                      ? einlesenVerweigert()
-                      : verlaufEinlesen(sitzungsDateiNamen(klientName(), raterName()).at(0));
+        bericht = seitLesenBewertet ? einlesenVerweigert() : verlaufEinlesen(verlaufsDateiName());
     konfigurationAbschliessen(bericht);
 }
 
@@ -230,13 +221,15 @@ void MorvantoDialog::konfigurationAbschliessen(const QString &bericht)
     infoline1->setText(davor + (konfiguriert ? tr("OK. Es kann losgehen...")
                                              : tr("Zuerst die Sitzung konfigurieren")));
     sitzungsSteuerungFreigeben(konfiguriert);
-    if (konfiguriert)
-        journal->benennen(klientName(), raterName(), QDir::currentPath());
+    if (konfiguriert) {
+        const SitzungsNamen n = sitzungsNamen();
+        journal->benennen(n.klient, n.rater, QDir::currentPath());
+    }
 }
 
 QString MorvantoDialog::einlesenVerweigert()
 {
-    const QString name = sitzungsDateiNamen(klientName(), raterName()).at(0);
+    const QString name = verlaufsDateiName();
     Hinweis::zeigen(this, tr("Morvanto - NICHT eingelesen"),
                     tr("Daten wurden NICHT aus %1 eingelesen: sonst wären die seit dem letzten "
                        "Speichern eingegebenen Sinneinheiten verloren gewesen.\n\nDie Sitzung geht "
@@ -285,8 +278,8 @@ void MorvantoDialog::statistikAnzeigen(int anzahl, const Zeitpunkt &stand)
 
 void MorvantoDialog::RatingEnde()
 {
-    const SpeicherErgebnis e =
-        sitzungSpeichern(klientName(), raterName(), "Speichern war erfolgreich: ");
+    const SitzungsNamen n = sitzungsNamen();
+    const SpeicherErgebnis e = sitzungSpeichern(n.klient, n.rater, "Speichern war erfolgreich: ");
     if (!e.verlaufOk || !e.infoOk) {
         infoline1->setText(tr("Irgendwelche Speicherprobleme\nAm besten nochmal versuchen..."));
         return;
@@ -322,6 +315,13 @@ MorvantoDialog::SpeicherErgebnis MorvantoDialog::sitzungSpeichern(const QString 
     delete infoSpeicher;
     qDebug("InfoSpeichern war erfolgreich: %d", int(e.infoOk));
     return e;
+}
+
+// The session's history file, as read back and written by "Ende".
+QString MorvantoDialog::verlaufsDateiName()
+{
+    const SitzungsNamen n = sitzungsNamen();
+    return sitzungsDateiNamen(n.klient, n.rater).at(0);
 }
 
 // The file names the savers give to the two name parts: history first, then info.

@@ -18,6 +18,7 @@ class VideoKopplung;
 class SitzungsJournal;
 class SitzungsKonfigurationDialog;
 struct JournalFund;
+struct SitzungsNamen;
 
 // The rating console: owns the session (history, counter, flags, configuration dialog)
 // and moves it through Unconfigured, Ready, Countdown, Running (with correction mode)
@@ -98,8 +99,8 @@ private:
     };
 
     void verbindungenHerstellen();
-    QString klientName() const;
-    QString raterName() const;
+    SitzungsNamen sitzungsNamen() const;
+    QString verlaufsDateiName();
     QString verlaufEinlesen(const QString &name);
     QString einlesenVerweigert();
     void konfigurationAbschliessen(const QString &bericht);
