@@ -20,6 +20,11 @@
 #include <memory>
 #include <vector>
 
+// What the console shows when a press falls into a time range already rated.
+inline const QString bereichsWarnung =
+    QStringLiteral("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte nicht nochmal "
+                   "einschätzen, das führt garantiert zu Chaos...");
+
 // Calls f with the next modal dialog of type T as soon as it is open and active (until
 // then the keyboard focus is still elsewhere).
 template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)

@@ -26,9 +26,6 @@ const QString textPause = QStringLiteral("Zählwerk angehalten (PAUSE)");
 const QString textCountdown =
     QStringLiteral("Wichtig ist eine SEHR genaue Synchronisierung mit dem Videocounter! "
                    "Bitte im Zweifel mehrmals versuchen...");
-const QString textWarnung =
-    QStringLiteral("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte nicht nochmal "
-                   "einschätzen, das führt garantiert zu Chaos...");
 
 bool istRot(QWidget *w, QPalette::ColorRole rolle = QPalette::Window)
 {
@@ -403,7 +400,7 @@ void TestMorvantoDialog::bereichsPruefung()
     d->SldSecs->setValue(34);
     QVERIFY(d->bereichsWarnungAngezeigt());
     QVERIFY(istRot(d->LCDSecs) && istRot(d->LCDMins));
-    QCOMPARE(d->infoline2->text(), textWarnung);
+    QCOMPARE(d->infoline2->text(), bereichsWarnung);
     d->SldSecs->setValue(35);
     QVERIFY(!d->bereichsWarnungAngezeigt());
     QVERIFY(!istRot(d->LCDSecs) && !istRot(d->LCDMins));
@@ -423,7 +420,7 @@ void TestMorvantoDialog::bereichsPruefung()
     QVERIFY(d->bereichsWarnungAngezeigt());
     d->SldMins->setValue(0);
     QVERIFY(d->bereichsWarnungAngezeigt());
-    QCOMPARE(d->infoline2->text(), textWarnung);
+    QCOMPARE(d->infoline2->text(), bereichsWarnung);
 }
 
 void TestMorvantoDialog::countdownAblauf()

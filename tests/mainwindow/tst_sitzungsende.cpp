@@ -44,9 +44,6 @@ QTimer *meldungAbbrechen(Meldung *m)
     });
 }
 
-const QString warnung = QStringLiteral("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte "
-                                       "nicht nochmal einschätzen, das führt garantiert zu "
-                                       "Chaos...");
 const QString verlaufK17 = QStringLiteral("k17_elmaro_Verlauf.dat");
 const QString infoK17 = QStringLiteral("k17_elmaro_Info.dat");
 const QString journalK17 = QStringLiteral("k17_elmaro_Journal.dat");
@@ -96,9 +93,7 @@ void TestSitzungsende::initTestCase()
 void TestSitzungsende::init()
 {
     // Every test in a fresh working directory: the session files land there.
-    const QString pfad = ordner.filePath(QString::fromLatin1(QTest::currentTestFunction()));
-    QVERIFY(QDir().mkpath(pfad));
-    QVERIFY(QDir::setCurrent(pfad));
+    QVERIFY(!arbeitsordnerBetreten(ordner).isEmpty());
     k = std::make_unique<Konsole>();
     QVERIFY(k->aktiv);
 }
@@ -174,7 +169,7 @@ void TestSitzungsende::weiterfuehrenLiestVerlaufZurueck()
     QCOMPARE(d->SldSecs->value(), 10);
     QVERIFY(d->bereichsWarnungAngezeigt());
     QCOMPARE(d->LCDSecs->palette().color(QPalette::Window), QColor(255, 70, 70));
-    QCOMPARE(d->infoline2->text(), warnung);
+    QCOMPARE(d->infoline2->text(), bereichsWarnung);
     QCOMPARE(d->infoline1->text(),
              QStringLiteral("Daten wurden erfolgreich aus k17_elmaro_Verlauf.dat eingelesen\n"
                             "OK. Es kann losgehen..."));

@@ -3,7 +3,6 @@
 #include "testspieler.h"
 #include "videokopplung.h"
 
-#include <QDir>
 #include <QLocalServer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -25,10 +24,6 @@ bool zwischen(double vorher, double s, double nachher)
     return ms >= qRound(vorher * 1000) - spielraumMs &&
            ms <= qRound(nachher * 1000) + bildDauerMs + spielraumMs;
 }
-
-const QString warnung = QStringLiteral("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte "
-                                       "nicht nochmal einschätzen, das führt garantiert zu "
-                                       "Chaos...");
 
 double sekunden(const Zeitpunkt &t)
 {
@@ -74,9 +69,7 @@ void TstVideoKopplung::initTestCase()
 
 void TstVideoKopplung::init()
 {
-    const QString pfad = ordner.filePath(QString::fromLatin1(QTest::currentTestFunction()));
-    QVERIFY(QDir().mkpath(pfad));
-    QVERIFY(QDir::setCurrent(pfad));
+    QVERIFY(!arbeitsordnerBetreten(ordner).isEmpty());
     k = std::make_unique<Konsole>(false);
     QVERIFY(k->aktiv);
     spieler =
@@ -195,7 +188,7 @@ void TstVideoKopplung::pauseUndSprungImSpieler()
                                 .arg(k->d->SldMins->value())
                                 .arg(k->d->SldSecs->value())
                                 .arg(spieler->position())));
-    QCOMPARE(k->d->infoline2->text(), warnung);
+    QCOMPARE(k->d->infoline2->text(), bereichsWarnung);
     QTRY_COMPARE(qRound(stand() * 1000), qRound(spieler->position() * 1000));
     QVERIFY(spieler->springen(30.0));
     QTRY_VERIFY(!k->d->bereichsWarnungAngezeigt());

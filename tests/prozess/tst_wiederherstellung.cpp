@@ -6,7 +6,6 @@
 #include "testdateien.h"
 #include "wiederherstellungsfrage.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -83,10 +82,8 @@ void TstWiederherstellung::initTestCase()
 
 void TstWiederherstellung::init()
 {
-    ordner = basis.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
-                            QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(QDir().mkpath(ordner));
-    QVERIFY(QDir::setCurrent(ordner));
+    ordner = arbeitsordnerBetreten(basis);
+    QVERIFY(!ordner.isEmpty());
 }
 
 void TstWiederherstellung::cleanup()

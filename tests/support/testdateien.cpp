@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 QByteArray dateiInhalt(const QString &pfad)
@@ -24,6 +25,15 @@ QStringList eintraege(const QString &verzeichnis)
     return QDir(verzeichnis)
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                    QDir::Name);
+}
+
+QString arbeitsordnerBetreten(const QTemporaryDir &basis)
+{
+    const QString pfad = basis.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
+                                        QString::fromLatin1(QTest::currentDataTag()));
+    if (!QDir().mkpath(pfad) || !QDir::setCurrent(pfad))
+        return {};
+    return pfad;
 }
 
 void infoVergleichen(const QString &name, const QList<QByteArray> &ohneDatumZeit)
