@@ -47,9 +47,6 @@ QTimer *meldungAbbrechen(Meldung *m)
 const QString verlaufK17 = QStringLiteral("k17_elmaro_Verlauf.dat");
 const QString infoK17 = QStringLiteral("k17_elmaro_Info.dat");
 const QString journalK17 = QStringLiteral("k17_elmaro_Journal.dat");
-const QByteArray zeile0("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n");
-const QByteArray zeile1("00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n");
-const QByteArray zeile2("01:10.003\t2\t4\t65.753\tk17\telmaro\t1\t10\t3\n");
 
 } // namespace
 
@@ -123,12 +120,12 @@ void TestSitzungsende::endeSchreibtBeideDateien()
     const QString mittel = k->d->TextLabelMittlereDauer->text();
     QVERIFY(mittel.startsWith(QLatin1String("00:35.00")));
     // Every press and the correction are on disk at once, in the history file's format.
-    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), zeile0 + zeile1 + zeile2, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), k17Zeile0 + k17Zeile1 + k17Zeile2, 1000);
     QTest::ignoreMessage(QtDebugMsg, "Speichern war erfolgreich: 1");
     QTest::ignoreMessage(QtDebugMsg, "InfoSpeichern war erfolgreich: 1");
     ende();
 
-    QCOMPARE(dateiInhalt(verlaufK17), zeile0 + zeile1 + zeile2);
+    QCOMPARE(dateiInhalt(verlaufK17), k17Zeile0 + k17Zeile1 + k17Zeile2);
     QVERIFY2(!QFile::exists(journalK17), "saved elsewhere, the journal goes");
     infoVergleichen(infoK17, {"Klient:\tk17", "Rater:\telmaro",
                               "letzte Sinneinheit bei:\t01:10.003", "Anzahl Sinneinheiten:\t2",
@@ -294,7 +291,7 @@ void TestSitzungsende::beschaedigteVerlaufsdatei()
     QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
 
     // Lines ending in CR LF: the first line is taken, the rest is not read.
-    QVERIFY(dateiSchreiben(verlaufK17, QByteArray(zeile0 + zeile1).replace("\n", "\r\n")));
+    QVERIFY(dateiSchreiben(verlaufK17, QByteArray(k17Zeile0 + k17Zeile1).replace("\n", "\r\n")));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     QCOMPARE(k->zeitpunkte(), QStringLiteral("00:00.000=0"));
     QCOMPARE(d->infoline1->text(),
@@ -308,7 +305,7 @@ void TestSitzungsende::beschaedigteVerlaufsdatei()
     QVERIFY(!d->bereichsWarnungAngezeigt());
 
     // A blank instead of a TAB after the time point: reading stops before that line.
-    QVERIFY(dateiSchreiben(verlaufK17, zeile0 + zeile1 +
+    QVERIFY(dateiSchreiben(verlaufK17, k17Zeile0 + k17Zeile1 +
                                            "00:09.500 1\t4\t5.25\tk17\telmaro\t0\t9\t500\n"
                                            "00:12.000\t1\t4\t2.5\tk17\telmaro\t0\t12\t0\n"));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
@@ -323,7 +320,7 @@ void TestSitzungsende::beschaedigteVerlaufsdatei()
 
     // Without the last LF nothing is missing: read as today. An empty file leaves even the
     // start entry out; nothing divides by zero.
-    QVERIFY(dateiSchreiben(verlaufK17, zeile0 + zeile1.chopped(1)));
+    QVERIFY(dateiSchreiben(verlaufK17, k17Zeile0 + k17Zeile1.chopped(1)));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     QCOMPARE(d->infoline1->text(),
              QStringLiteral("Daten wurden erfolgreich aus k17_elmaro_Verlauf.dat eingelesen\n"
@@ -343,7 +340,7 @@ void TestSitzungsende::teilweiseGelesenBleibtDasOriginal()
 {
     MorvantoDialog *d = k->fenster();
     Hinweise hinweise;
-    const QByteArray original = zeile0 + zeile1 + "00:09.500\t4x\n" + zeile2;
+    const QByteArray original = k17Zeile0 + k17Zeile1 + "00:09.500\t4x\n" + k17Zeile2;
     QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
     QVERIFY(dateiSchreiben(verlaufK17, original));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
@@ -369,7 +366,7 @@ void TestSitzungsende::teilweiseGelesenBleibtDasOriginal()
                  QStringLiteral("\nDort lassen sich die Zeilen ab Zeile 3 von Hand nachbessern.")});
 
     ende();
-    QCOMPARE(dateiInhalt(verlaufK17), zeile0 + zeile1);
+    QCOMPARE(dateiInhalt(verlaufK17), k17Zeile0 + k17Zeile1);
     QCOMPARE(dateiInhalt(kopien.first()), original);
 }
 
@@ -415,7 +412,7 @@ void TestSitzungsende::andereSchreibweiseEinPaarDateien()
 {
     MorvantoDialog *d = k->fenster();
     QVERIFY(dateiSchreiben(QStringLiteral("K17_Elmaro_Info.dat"), "Klient:\tK17\n"));
-    QVERIFY(dateiSchreiben(QStringLiteral("K17_Elmaro_Verlauf.dat"), zeile0 + zeile1));
+    QVERIFY(dateiSchreiben(QStringLiteral("K17_Elmaro_Verlauf.dat"), k17Zeile0 + k17Zeile1));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     QCOMPARE(d->konfiguration()->TextLabelExistiert->text(), QStringLiteral("schon"));
     QCOMPARE(d->infoline1->text(),
@@ -439,7 +436,7 @@ void TestSitzungsende::dialogWiederGeoeffnetLiestNichtNochmal()
 {
     MorvantoDialog *d = k->fenster();
     QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
-    QVERIFY(dateiSchreiben(verlaufK17, zeile0 + zeile1));
+    QVERIFY(dateiSchreiben(verlaufK17, k17Zeile0 + k17Zeile1));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     k->umschalten(Qt::Key_R, d->BtRun);
     k->uhr->ms = 3000;

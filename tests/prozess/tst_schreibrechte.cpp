@@ -16,8 +16,7 @@
 namespace {
 
 const QByteArray altInhalt("alt\n");
-const QByteArray neuInhalt("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n"
-                           "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n");
+const QByteArray neuInhalt = verlaufZeilen(QStringLiteral("k17"), QStringLiteral("elmaro"), 2);
 
 ino_t inode(const QString &pfad)
 {

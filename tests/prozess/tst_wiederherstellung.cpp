@@ -20,12 +20,10 @@ namespace {
 const QString journalK17 = QStringLiteral("k17_elmaro_Journal.dat");
 
 // What the child rates, in the history file's line format with the names given.
-QByteArray kindVerlauf(const QByteArray &klient, const QByteArray &rater)
+QByteArray kindVerlauf(const QString &klient = QStringLiteral("k17"),
+                       const QString &rater = QStringLiteral("elmaro"))
 {
-    const QByteArray namen = "\t" + klient + "\t" + rater + "\t";
-    return "00:00.000\t0\t0\t0" + namen + "0\t0\t0\n" + "00:04.250\t4\t0\t4.25" + namen +
-           "0\t4\t250\n" + "01:10.003\t2\t4\t65.753" + namen + "1\t10\t3\n" +
-           "01:35.500\t7\t2\t25.497" + namen + "1\t35\t500\n";
+    return verlaufZeilen(klient, rater, 4);
 }
 
 // The answers to the recovery question, and what it asked.
@@ -110,7 +108,7 @@ void TstWiederherstellung::nachKill9WiederherstellenUndWeiterbewerten()
 {
     kindStarten("bewerten");
     // Every press is on disk within a second, without anything ending the session.
-    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), kindVerlauf("k17", "elmaro"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), kindVerlauf(), 1000);
     ::kill(pid_t(kind->processId()), SIGKILL);
     QVERIFY(kind->waitForFinished(5000));
     QCOMPARE(kind->exitStatus(), QProcess::CrashExit);
@@ -158,7 +156,7 @@ void TstWiederherstellung::nachKill9WiederherstellenUndWeiterbewerten()
     k.umschalten(Qt::Key_R, d->BtRun);
     QTest::mousePress(d->BtSave, Qt::LeftButton);
     QCOMPARE(dateiInhalt(QStringLiteral("k17_elmaro_Verlauf.dat")),
-             kindVerlauf("k17", "elmaro") + "01:37.000\t6\t7\t1.5\tk17\telmaro\t1\t37\t0\n");
+             kindVerlauf() + "01:37.000\t6\t7\t1.5\tk17\telmaro\t1\t37\t0\n");
     QVERIFY(dateiInhalt(QStringLiteral("k17_elmaro_Info.dat"))
                 .endsWith("Weitergefuehrte Session:\tja\nPause gedr\xfc"
                           "ckt:\tja\n"));
@@ -198,7 +196,7 @@ void TstWiederherstellung::signalSchreibtSicherungskopie()
     const QByteArray teil1 = name.captured(1).toLatin1(), teil2 = name.captured(2).toLatin1();
     QCOMPARE(dateien.at(1), name.captured(1) + QLatin1Char('_') + name.captured(2) +
                                 QStringLiteral("_Verlauf.dat"));
-    QCOMPARE(dateiInhalt(dateien.at(1)), kindVerlauf(teil1, teil2));
+    QCOMPARE(dateiInhalt(dateien.at(1)), kindVerlauf(name.captured(1), name.captured(2)));
     infoVergleichen(dateien.at(0),
                     {"Klient:\t" + teil1, "Rater:\t" + teil2, "letzte Sinneinheit bei:\t01:35.500",
                      "Anzahl Sinneinheiten:\t3", "Dauer mittlerer Sinneinheit:\t00:31.833",
@@ -220,9 +218,10 @@ void TstWiederherstellung::signalOhneBewertungenSchreibtNichts()
 // their own beside it.
 void TstWiederherstellung::ablehnenLaesstJournalLiegen()
 {
-    const QByteArray alt = kindVerlauf("k17", "elmaro");
+    const QByteArray alt = kindVerlauf();
     QVERIFY(dateiSchreiben(journalK17, alt));
-    QVERIFY(dateiSchreiben(QStringLiteral("k18_elmaro_Journal.dat"), kindVerlauf("k18", "elmaro")));
+    QVERIFY(dateiSchreiben(QStringLiteral("k18_elmaro_Journal.dat"),
+                           kindVerlauf(QStringLiteral("k18"))));
     const QDateTime geaendert = QFileInfo(journalK17).lastModified();
 
     Konsole k;

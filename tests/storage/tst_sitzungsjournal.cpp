@@ -14,10 +14,6 @@
 
 namespace {
 
-const QByteArray zeile0("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n");
-const QByteArray zeile1("00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\n");
-const QByteArray zeile2("01:10.003\t2\t4\t65.753\tk17\telmaro\t1\t10\t3\n");
-
 QString verlaufText(const QString &pfad)
 {
     QFile datei(pfad);
@@ -82,7 +78,7 @@ void TstSitzungsJournal::schreibtJedeAenderungImVerlaufsformat()
 
     bewerten(j);
     const QString datei = pfad(QStringLiteral("k17_elmaro_Journal.dat"));
-    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(datei), zeile0 + zeile1 + zeile2, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(datei), k17Zeile0 + k17Zeile1 + k17Zeile2, 1000);
     QCOMPARE(j.dateiPfad(), datei);
     QCOMPARE(verlaufText(datei), QStringLiteral("00:00.000=0 00:04.250=4 01:10.003=2"));
     QCOMPARE(eintraege(ordner->path()), QStringList{QStringLiteral("k17_elmaro_Journal.dat")});
@@ -98,14 +94,14 @@ void TstSitzungsJournal::schreibtJedeAenderungImVerlaufsformat()
 // A journal that was there before (a session not recovered) is another session's data.
 void TstSitzungsJournal::fremdesJournalBleibtUnberuehrt()
 {
-    const QByteArray fremd = zeile0 + "00:09.000\t7\t0\t9\tk17\telmaro\t0\t9\t0\n";
+    const QByteArray fremd = k17Zeile0 + "00:09.000\t7\t0\t9\tk17\telmaro\t0\t9\t0\n";
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Journal.dat")), fremd));
     SitzungsJournal j;
     j.benennen(QStringLiteral("k17"), QStringLiteral("elmaro"), ordner->path());
     bewerten(j);
     QVERIFY(j.warten());
     QCOMPARE(j.dateiPfad(), pfad(QStringLiteral("k17_elmaro_Journal_2.dat")));
-    QCOMPARE(dateiInhalt(j.dateiPfad()), zeile0 + zeile1 + zeile2);
+    QCOMPARE(dateiInhalt(j.dateiPfad()), k17Zeile0 + k17Zeile1 + k17Zeile2);
 
     QVERIFY(j.entfernen());
     QCOMPARE(eintraege(ordner->path()), QStringList{QStringLiteral("k17_elmaro_Journal.dat")});
@@ -122,7 +118,7 @@ void TstSitzungsJournal::neueNamenZiehenUm()
     QVERIFY(j.warten());
     QCOMPARE(eintraege(ordner->path()), QStringList{QStringLiteral("k18_elmaro_Journal.dat")});
     QCOMPARE(dateiInhalt(pfad(QStringLiteral("k18_elmaro_Journal.dat"))),
-             QByteArray(zeile0 + zeile1 + zeile2).replace("k17", "k18"));
+             QByteArray(k17Zeile0 + k17Zeile1 + k17Zeile2).replace("k17", "k18"));
 }
 
 // A full disk: reported once, the file is never left half written, and the next attempt
@@ -161,7 +157,8 @@ void TstSitzungsJournal::zerstoerenSchreibtAusstehendes()
         j.benennen(QStringLiteral("k17"), QStringLiteral("elmaro"), ordner->path());
         bewerten(j);
     }
-    QCOMPARE(dateiInhalt(pfad(QStringLiteral("k17_elmaro_Journal.dat"))), zeile0 + zeile1 + zeile2);
+    QCOMPARE(dateiInhalt(pfad(QStringLiteral("k17_elmaro_Journal.dat"))),
+             k17Zeile0 + k17Zeile1 + k17Zeile2);
 }
 
 // A recovered session writes on in the journal it came from, also under a second number.
@@ -169,7 +166,7 @@ void TstSitzungsJournal::uebernommeneDateiWirdWeitergefuehrt()
 {
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Journal.dat")), "fremd\n"));
     const QString eigene = pfad(QStringLiteral("k17_elmaro_Journal_2.dat"));
-    QVERIFY(dateiSchreiben(eigene, zeile0 + zeile1));
+    QVERIFY(dateiSchreiben(eigene, k17Zeile0 + k17Zeile1));
     SitzungsJournal j;
     j.uebernehmen(eigene, QStringLiteral("k17"), QStringLiteral("elmaro"));
     j.benennen(QStringLiteral("k17"), QStringLiteral("elmaro"), ordner->path());
@@ -179,7 +176,7 @@ void TstSitzungsJournal::uebernommeneDateiWirdWeitergefuehrt()
     j.eintragen(Zeitpunkt(1, 10.003), 2);
     QVERIFY(j.warten());
     QCOMPARE(j.dateiPfad(), eigene);
-    QCOMPARE(dateiInhalt(eigene), zeile0 + zeile1 + zeile2);
+    QCOMPARE(dateiInhalt(eigene), k17Zeile0 + k17Zeile1 + k17Zeile2);
     QCOMPARE(eintraege(ordner->path()), QStringList({QStringLiteral("k17_elmaro_Journal.dat"),
                                                      QStringLiteral("k17_elmaro_Journal_2.dat")}));
 }
@@ -190,9 +187,9 @@ void TstSitzungsJournal::findenLiestNamenUndStand()
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("k_17_elmaro_Journal_2.dat")),
                            "00:00.000\t0\t0\t0\tk_17\telmaro\t0\t0\t0\n"
                            "00:04.250\t4\t0\t4.25\tk_17\telmaro\t0\t4\t250\n"));
-    QVERIFY(
-        dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Journal.dat")), zeile0 + zeile1 + zeile2));
-    QVERIFY(dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Verlauf.dat")), zeile0));
+    QVERIFY(dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Journal.dat")),
+                           k17Zeile0 + k17Zeile1 + k17Zeile2));
+    QVERIFY(dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Verlauf.dat")), k17Zeile0));
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("leer_Journal.dat")), ""));
     QVERIFY(QDir(ordner->path()).mkdir(QStringLiteral("k19_x_Journal.dat")));
     const QDateTime jetzt = QDateTime::currentDateTime();

@@ -27,6 +27,19 @@ QStringList eintraege(const QString &verzeichnis)
                    QDir::Name);
 }
 
+QByteArray verlaufZeilen(const QString &klient, const QString &rater, int n)
+{
+    const QByteArray namen = "\t" + klient.toUtf8() + "\t" + rater.toUtf8() + "\t";
+    const QByteArray zeilen[] = {"00:00.000\t0\t0\t0" + namen + "0\t0\t0\n",
+                                 "00:04.250\t4\t0\t4.25" + namen + "0\t4\t250\n",
+                                 "01:10.003\t2\t4\t65.753" + namen + "1\t10\t3\n",
+                                 "01:35.500\t7\t2\t25.497" + namen + "1\t35\t500\n"};
+    QByteArray verlauf;
+    for (int i = 0; i < n && i < 4; ++i)
+        verlauf += zeilen[i];
+    return verlauf;
+}
+
 QString arbeitsordnerBetreten(const QTemporaryDir &basis)
 {
     const QString pfad = basis.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
