@@ -1,11 +1,13 @@
 #ifndef TESTSITZUNG_H
 #define TESTSITZUNG_H
 
+#include "auswertung.h"
 #include "sitzung.h"
 #include "verlauf.h"
 
 #include <QFile>
 #include <QStringConverter>
+#include <QStringList>
 #include <QTextStream>
 
 #include <utility>
@@ -40,6 +42,15 @@ inline bool testDateiSchreiben(const QString &pfad, const Verlauf &v,
     v.ausgeben(s, klient, rater);
     s.flush();
     return s.status() == QTextStream::Ok;
+}
+
+// Runs the analysis program's command line in the process; its output and error text are
+// appended to aus and fehler. The exit code.
+inline int auswertungAufrufen(const QStringList &argumente, QString &aus, QString &fehler)
+{
+    QTextStream ausStrom(&aus);
+    QTextStream fehlerStrom(&fehler);
+    return Auswertung(ausStrom, fehlerStrom).ausfuehren(argumente);
 }
 
 inline qint64 us(double sekunden)

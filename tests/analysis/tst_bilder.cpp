@@ -89,9 +89,7 @@ void TestBilder::init()
 
 int TestBilder::aufruf(const QStringList &argumente)
 {
-    QTextStream aus(&aus_);
-    QTextStream fehler(&fehler_);
-    return Auswertung(aus, fehler).ausfuehren(argumente);
+    return auswertungAufrufen(argumente, aus_, fehler_);
 }
 
 void TestBilder::paletteInGrau()
@@ -220,7 +218,6 @@ void TestBilder::berichtPaar()
     e.versatzAutomatisch = true;
     const Uebereinstimmung u(testSitzung(rater(0)), testSitzung(rater(0.6)), e);
     QCOMPARE(u.versatz(), -us(0.6));
-    Q_UNUSED(u);
     const QRegularExpression kappa(QStringLiteral("zeitbasiert\\s+7 Kategorien\\s+\\d+ Scheiben\\s+"
                                                   "[0-9.]+ %\\s+(0\\.\\d{3})\\s+\\[(0\\.\\d{3}), "
                                                   "(0\\.\\d{3})\\]"));

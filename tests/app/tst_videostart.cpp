@@ -1,4 +1,5 @@
 #include "kopplungsort.h"
+#include "testdateien.h"
 #include "testspieler.h"
 #include "videostart.h"
 
@@ -161,10 +162,8 @@ void TstVideoStart::tastenKonfigurationBindetAlleTasten()
     QVERIFY(mitEigenen.startsWith("F11 cycle fullscreen\n1 add contrast -1\n#"));
     QVERIFY(mitEigenen.indexOf("1 script-message") > mitEigenen.indexOf("1 add contrast"));
     QTemporaryDir home;
-    QDir(home.path()).mkpath(QStringLiteral("mpv"));
-    QFile eigene(home.filePath(QStringLiteral("mpv/input.conf")));
-    QVERIFY(eigene.open(QIODevice::WriteOnly) && eigene.write("a cycle audio\n") > 0);
-    eigene.close();
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("mpv")));
+    QVERIFY(dateiSchreiben(home.filePath(QStringLiteral("mpv/input.conf")), "a cycle audio\n"));
     Umgebung m("MPV_HOME", QByteArray());
     Umgebung c("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
     QCOMPARE(VideoStart::eigeneTastenKonfiguration(), QByteArray("a cycle audio\n"));
