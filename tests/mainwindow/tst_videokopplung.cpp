@@ -3,6 +3,7 @@
 #include "testspieler.h"
 #include "videokopplung.h"
 
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -130,23 +131,35 @@ void TstVideoKopplung::ohneSpielerWieImmerDannGefunden()
 }
 
 // A press in Morvanto's window while the video plays stores the player's position at that
-// instant: never behind it, and ahead of its last frame by less than a frame.
+// instant: never behind it, and ahead of its last frame by less than a frame. It must do so
+// without a fresh report: nothing the player sends is read here for a while before the press.
 void TstVideoKopplung::tastendruckMitDerPositionDesSpielers()
 {
     koppeln();
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"));
     abspielen();
+    constexpr int ungelesenMs = 20;
+    int gestoert = 0;
     // Further apart than the 100 ms a button stays down after its key.
     for (int i = 0; i < 10; ++i) {
         QTest::qWait(110 + 13 * i);
         const double vorher = spieler->position();
+        QElapsedTimer ungelesen;
+        ungelesen.start();
+        while (ungelesen.elapsed() < ungelesenMs) {
+        }
         k->taste(Qt::Key_1);
         const double nachher = spieler->position();
         QCOMPARE(eintraege(), i + 1);
         const double s = letzterZeitpunkt();
-        QVERIFY2(zwischen(vorher, s, nachher),
-                 qPrintable(QStringLiteral("%1 <= %2 <= %3").arg(vorher).arg(s).arg(nachher)));
+        if (!zwischen(vorher + ungelesenMs / 1000.0, s, nachher)) {
+            ++gestoert;
+            qDebug("%.3f + %d ms <= %.3f <= %.3f", vorher, ungelesenMs, s, nachher);
+        }
     }
+    // A loaded machine may stall the player, which then catches up faster than real time; no
+    // clock foresees that, but it must stay the exception.
+    QVERIFY2(gestoert <= 2, qPrintable(QStringLiteral("%1 of 10 presses off").arg(gestoert)));
 }
 
 void TstVideoKopplung::pauseUndSprungImSpieler()
