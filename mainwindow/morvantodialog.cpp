@@ -446,9 +446,15 @@ void MorvantoDialog::journalFehlerZeigen(const QString &datei, const QString &gr
         tr("ACHTUNG: %1 nicht zu schreiben (%2)! Bald 'Ende' drücken.").arg(datei, grund));
 }
 
+// Whether the information line still shows the journal's warning (for that file).
+bool MorvantoDialog::journalWarnungSichtbar(const QString &datei) const
+{
+    return infoline2->text().startsWith(QStringLiteral("ACHTUNG: ") + datei);
+}
+
 void MorvantoDialog::journalWiederZeigen(const QString &datei)
 {
-    if (infoline2->text().startsWith(QStringLiteral("ACHTUNG: ") + datei))
+    if (journalWarnungSichtbar(datei))
         infoline2->setText(tr("Journal %1 wird wieder geschrieben.").arg(datei));
 }
 
@@ -593,8 +599,7 @@ void MorvantoDialog::korrigiereLetzteEinschaetzung(int id)
     if (letzter == Zeitpunkt(0, 0.0)) {
         ergebnis = tr("Noch nix zu korrigieren.");
     } else {
-        verlauf->entfernen(letzter);
-        verlauf->eintragen(letzter, id);
+        verlauf->korrigieren(letzter, id);
         journal->korrigieren(letzter, id);
         seitLesenBewertet = true;
         ergebnis = tr("Die letzte Einschaetzung wurde korrigiert.");
@@ -758,7 +763,7 @@ void MorvantoDialog::spielerSteuern(bool laufen)
         befohlenePause = !laufen;
         befohlenUm = t;
     }
-    zaehlwerk.setzen(zaehlwerk.standMs(t), t, laufen);
+    zaehlwerk.umschalten(t, laufen);
 }
 
 // A key pressed in the player does what the same key does in this window, and nothing
@@ -805,14 +810,12 @@ Zeitpunkt MorvantoDialog::spielerZeitpunkt(qint64 positionMs) const
 // By hand again, as specified: the counter runs on only if Run is on.
 void MorvantoDialog::spielerWeg()
 {
-    if (!BtRun->isChecked() && zaehlwerk.laeuft()) {
-        const qint64 t = zaehlwerk.jetzt();
-        zaehlwerk.setzen(zaehlwerk.standMs(t), t, false);
-    }
+    if (!BtRun->isChecked() && zaehlwerk.laeuft())
+        zaehlwerk.umschalten(zaehlwerk.jetzt(), false);
     schiebereglerFreigeben();
     kopplungZeigen();
     // A journal warning matters more than this news.
-    if (!infoline2->text().startsWith(QStringLiteral("ACHTUNG")))
+    if (!journalWarnungSichtbar())
         infoline2->setText(tr("Kopplung mit dem Videoplayer beendet: weiter von Hand."));
 }
 

@@ -115,6 +115,7 @@ private:
     void signalBeenden(int signal);
     void journalFehlerZeigen(const QString &datei, const QString &grund);
     void journalWiederZeigen(const QString &datei);
+    bool journalWarnungSichtbar(const QString &datei = QString()) const;
     void sitzungZuruecksetzen();
     void sitzungsSteuerungFreigeben(bool frei);
     Zeitpunkt zaehlwerkZeitpunkt() const;

@@ -39,6 +39,8 @@ public:
     // The position is positionMs at instant t of the time base and, when laufend, grows
     // from there. For a source that knows the position better than the rater's buttons.
     void setzen(qint64 positionMs, qint64 t, bool laufend);
+    // From instant t on it runs, or stands, from the position it has then.
+    void umschalten(qint64 t, bool laufend) { setzen(standMs(t), t, laufend); }
     bool laeuft() const { return laufend; }
 
     // The position at instant t: in milliseconds, in seconds, as a time point, and the

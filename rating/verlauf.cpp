@@ -1,6 +1,7 @@
 #include "verlauf.h"
 
 #include "formatierung.h"
+#include "latin1text.h"
 #include "zeichenleser.h"
 
 #include <QDebug>
@@ -22,6 +23,12 @@ void Verlauf::eintragen(const Zeitpunkt &t, int einschaetzung)
 void Verlauf::entfernen(const Zeitpunkt &t)
 {
     eintraege_.erase(t);
+}
+
+void Verlauf::korrigieren(const Zeitpunkt &t, int einschaetzung)
+{
+    entfernen(t);
+    eintragen(t, einschaetzung);
 }
 
 Zeitpunkt Verlauf::letzterZeitpunkt() const
@@ -135,6 +142,8 @@ bool Verlauf::einlesen(QTextStream &stream, Lesestopp *stopp)
 bool Verlauf::ausgeben(QTextStream &stream, const QString &namensteil1,
                        const QString &namensteil2) const
 {
+    const QString name1 = latin1Tauglich(namensteil1);
+    const QString name2 = latin1Tauglich(namensteil2);
     // One string per line: much cheaper than a stream operation per field.
     QString zeile;
     Zeitpunkt vorher;
@@ -150,9 +159,9 @@ bool Verlauf::ausgeben(QTextStream &stream, const QString &namensteil1,
         zeile += tab;
         gAnhaengen(zeile, (t - vorher).inSekunden());
         zeile += tab;
-        zeile += namensteil1;
+        zeile += name1;
         zeile += tab;
-        zeile += namensteil2;
+        zeile += name2;
         zeile += tab;
         mitNullenAnhaengen(zeile, a.minuten, 0);
         zeile += tab;

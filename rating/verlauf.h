@@ -31,6 +31,8 @@ public:
     // Ignored when an entry with an equal time point exists.
     void eintragen(const Zeitpunkt &t, int einschaetzung);
     void entfernen(const Zeitpunkt &t);
+    // The entry at t gets a new category (a correction; an entry there if none was).
+    void korrigieren(const Zeitpunkt &t, int einschaetzung);
     // 00:00.000 for an empty history.
     Zeitpunkt letzterZeitpunkt() const;
     EintragInfo eintragInfo(const Zeitpunkt &t) const;
@@ -40,6 +42,7 @@ public:
     // Replaces the content by the lines of a history file; false at the first
     // rejected line, whose predecessors stay.
     bool einlesen(QTextStream &stream, Lesestopp *stopp = nullptr);
+    // The names are written as the Latin-1 file can hold them.
     bool ausgeben(QTextStream &stream, const QString &namensteil1,
                   const QString &namensteil2) const;
 

@@ -225,8 +225,7 @@ void SitzungsJournal::anwenden(Verlauf &kopie, const Aenderung &a)
         kopie.eintragen(a.t, a.einschaetzung);
         break;
     case Aenderung::Korrigieren:
-        kopie.entfernen(a.t);
-        kopie.eintragen(a.t, a.einschaetzung);
+        kopie.korrigieren(a.t, a.einschaetzung);
         break;
     case Aenderung::Ersetzen:
         kopie = *a.alle;
@@ -245,7 +244,7 @@ SitzungsJournal::Ergebnis SitzungsJournal::schreiben(const Verlauf &kopie, const
     {
         QTextStream stream(&inhalt, QIODevice::WriteOnly);
         latin1Einrichten(stream);
-        kopie.ausgeben(stream, latin1Tauglich(ziel.klient), latin1Tauglich(ziel.rater));
+        kopie.ausgeben(stream, ziel.klient, ziel.rater);
     }
     if (!AtomareDatei::schreibenAtomar(e.datei, inhalt, &e.grund)) {
         e.fehlgeschlagen = true;

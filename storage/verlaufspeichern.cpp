@@ -1,6 +1,5 @@
 #include "verlaufspeichern.h"
 
-#include "latin1text.h"
 #include "verlauf.h"
 
 #include <QDebug>
@@ -14,7 +13,7 @@ bool VerlaufSpeichern::DatenSpeicherStream(QTextStream &stream)
 {
     qDebug("overridden virtual");
     Q_ASSERT(verlauf);
-    const bool ok = verlauf->ausgeben(stream, latin1Tauglich(klient), latin1Tauglich(rater));
+    const bool ok = verlauf->ausgeben(stream, klient, rater);
     qDebug("VerlaufSpeichern::DatenSpeicherStream erfolgreich? %d", int(ok));
     return ok;
 }

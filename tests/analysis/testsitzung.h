@@ -2,11 +2,11 @@
 #define TESTSITZUNG_H
 
 #include "auswertung.h"
+#include "latin1text.h"
 #include "sitzung.h"
 #include "verlauf.h"
 
 #include <QFile>
-#include <QStringConverter>
 #include <QStringList>
 #include <QTextStream>
 
@@ -38,7 +38,7 @@ inline bool testDateiSchreiben(const QString &pfad, const Verlauf &v,
     if (!f.open(QIODevice::WriteOnly))
         return false;
     QTextStream s(&f);
-    s.setEncoding(QStringConverter::Latin1);
+    latin1Einrichten(s);
     v.ausgeben(s, klient, rater);
     s.flush();
     return s.status() == QTextStream::Ok;

@@ -47,20 +47,35 @@ template <typename T> QTimer *beiModalemDialog(std::function<void(T *)> f)
     return timer;
 }
 
-// Configures a session k17 / elmaro through the real dialog (OK) and starts the counter, as
-// a child process or a benchmark needs it. False when the console did not become the active
-// window again: while its hidden dialog still has the focus, keys would go there.
+// Fills the configuration dialog, presses "fertig" and leaves with OK (Cancel when OK is not
+// available or not wanted). ja: continue a started session. False when the dialog stayed
+// open or the console did not become the active window again: shortcuts need the console
+// itself active, and the offscreen platform has no window manager to hand activation back.
+inline bool dialogKonfigurieren(MorvantoDialog &d, const QString &klient, const QString &rater,
+                                bool mitOk = true, bool ja = false)
+{
+    beiModalemDialog<SitzungsKonfigurationDialog>([=](SitzungsKonfigurationDialog *k) {
+        k->LineEditRater->setText(rater);
+        k->LineEditKlient->setText(klient);
+        (ja ? k->ja : k->nein)->setChecked(true);
+        QTest::mouseClick(k->PushButtonFertig, Qt::LeftButton);
+        const bool okMoeglich = mitOk && k->buttonOk->isEnabled();
+        QTest::mouseClick(okMoeglich ? k->buttonOk : k->buttonCancel, Qt::LeftButton);
+    });
+    QTest::mouseClick(d.BtKonfiguration, Qt::LeftButton);
+    if (d.konfiguration()->isVisible())
+        return false;
+    // qWaitForWindowActive would already be content with the hidden dialog, a transient of
+    // the console, still holding the focus.
+    d.activateWindow();
+    return QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; });
+}
+
+// Configures a session k17 / elmaro and starts the counter, as a child process or a
+// benchmark needs it. False when the configuration did not hand the keys back.
 inline bool sitzungStarten(MorvantoDialog &d)
 {
-    beiModalemDialog<SitzungsKonfigurationDialog>([](SitzungsKonfigurationDialog *k) {
-        k->LineEditRater->setText(QStringLiteral("elmaro"));
-        k->LineEditKlient->setText(QStringLiteral("k17"));
-        k->PushButtonFertig->click();
-        k->buttonOk->click();
-    });
-    d.BtKonfiguration->click();
-    d.activateWindow();
-    const bool aktiv = QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; });
+    const bool aktiv = dialogKonfigurieren(d, QStringLiteral("k17"), QStringLiteral("elmaro"));
     d.BtRun->setChecked(true);
     return aktiv;
 }
@@ -146,26 +161,10 @@ public:
         QTRY_VERIFY(knopf->isChecked() != vorher);
     }
 
-    // Fills the configuration dialog, presses "fertig" and leaves with OK (Cancel when OK
-    // is not available or not wanted). ja: continue a started session.
     void konfigurieren(const QString &klient, const QString &rater, bool mitOk = true,
                        bool ja = false)
     {
-        beiModalemDialog<SitzungsKonfigurationDialog>([=](SitzungsKonfigurationDialog *k) {
-            k->LineEditRater->setText(rater);
-            k->LineEditKlient->setText(klient);
-            (ja ? k->ja : k->nein)->setChecked(true);
-            QTest::mouseClick(k->PushButtonFertig, Qt::LeftButton);
-            const bool okMoeglich = mitOk && k->buttonOk->isEnabled();
-            QTest::mouseClick(okMoeglich ? k->buttonOk : k->buttonCancel, Qt::LeftButton);
-        });
-        QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
-        QVERIFY(!d->konfiguration()->isVisible());
-        // The offscreen platform has no window manager to hand activation back. Shortcuts
-        // need the console itself active: qWaitForWindowActive would already be content
-        // with the hidden dialog, a transient of the console, still holding the focus.
-        d->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d.get()));
+        QVERIFY(dialogKonfigurieren(*d, klient, rater, mitOk, ja));
     }
 
     // History as "MM:SS.mmm=category ...".
