@@ -5,7 +5,7 @@
 # mpv: the coupling tests drive a real player, headless.
 MORVANTO_PAKETE=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
                  fonts-liberation locales xvfb xauth poppler-utils
-                 dpkg-dev lintian desktop-file-utils appstream man-db mpv)
+                 dpkg-dev lintian desktop-file-utils appstream man-db mpv ccache)
 
 morvanto_pakete_sicherstellen() {
     local fehlend=() p
@@ -37,12 +37,17 @@ morvanto_deutsche_locale_sicherstellen() {
 morvanto_konfigurieren() {
     local dir=$1; shift
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$MORVANTO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+        # ccache keeps rebuilds of a fresh clone (CI's) short; paths below the clone's
+        # parent are hashed relatively, so clones in other folders share the cache.
+        local starter=()
+        command -v ccache >/dev/null && starter=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S "$MORVANTO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${starter[@]}" "$@" >/dev/null
     fi
 }
 
 # morvanto_bauen BUILD_DIR [cmake options...]: everything, tests and benchmarks included
 morvanto_bauen() {
     morvanto_konfigurieren "$@"
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$MORVANTO_ROOT")}
     cmake --build "$1" -j "$(nproc)" -- --no-print-directory
 }
