@@ -13,7 +13,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#ifdef MORVANTO_SVG
 #include <QSvgGenerator>
+#endif
 
 #include <algorithm>
 
@@ -380,6 +382,7 @@ bool Zeitleiste::pngSpeichern(const QString &datei, QString &fehler) const
     return schreiben(datei, puffer.data(), fehler);
 }
 
+#ifdef MORVANTO_SVG
 bool Zeitleiste::svgSpeichern(const QString &datei, QString &fehler) const
 {
     // The generator states width and height in millimetres as size * 25.4 / resolution:
@@ -401,6 +404,15 @@ bool Zeitleiste::svgSpeichern(const QString &datei, QString &fehler) const
     }
     return schreiben(datei, puffer.data(), fehler);
 }
+#else
+// Built without Qt Svg (the Windows build): the request is refused, not answered with a PNG.
+bool Zeitleiste::svgSpeichern(const QString &datei, QString &fehler) const
+{
+    fehler = QStringLiteral("%1: SVG-Bilder schreibt diese Ausgabe nicht, bitte .png verwenden")
+                 .arg(sichtbar(datei));
+    return false;
+}
+#endif
 
 bool Zeitleiste::schreiben(const QString &datei, const QByteArray &inhalt, QString &fehler)
 {

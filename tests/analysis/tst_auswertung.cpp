@@ -4,7 +4,9 @@
 #include "testsitzung.h"
 
 #include <QImage>
+#ifdef MORVANTO_SVG
 #include <QSvgRenderer>
+#endif
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -317,6 +319,10 @@ void TestAuswertung::zeitleistePngUndSvg()
     QVERIFY(bild.width() >= 2000);
     QVERIFY(bild.height() > 200 && bild.height() < bild.width());
 
+#ifndef MORVANTO_SVG
+    QSKIP("built without Qt Svg (the Windows build writes no SVG timelines)");
+#endif
+#ifdef MORVANTO_SVG
     const QString svg = dir_.filePath(QStringLiteral("zeitleiste.svg"));
     QCOMPARE(aufruf({QStringLiteral("zeitleiste"), a, QStringLiteral("-o"), svg}), 0);
     QSvgRenderer renderer(svg);
@@ -333,6 +339,7 @@ void TestAuswertung::zeitleistePngUndSvg()
         QFile::copy(png, ablage + QStringLiteral("/zeitleiste.png"));
         QFile::copy(svg, ablage + QStringLiteral("/zeitleiste.svg"));
     }
+#endif
 }
 
 void TestAuswertung::bildNichtSchreibbar()
