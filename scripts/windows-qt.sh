@@ -23,7 +23,8 @@ QT_OPTIONEN=(-release -shared -xplatform win32-g++ -qt-host-path /usr
              -qt-doubleconversion)
 # Debian's fixes apply, except the two that serve Debian's own cross packages.
 PATCHES_AUSGELASSEN=(cross.patch force_shared_libzstd.patch)
-PAKETE=(g++-mingw-w64-x86-64-posix ninja-build cmake qt6-base-dev qt6-base-dev-tools
+source "$MORVANTO_ROOT/scripts/common.sh"
+MORVANTO_PAKETE=(g++-mingw-w64-x86-64-posix ninja-build cmake qt6-base-dev qt6-base-dev-tools
         dpkg-dev patch perl ccache)
 
 melden() { echo "windows-qt: $*" >&2; }
@@ -32,19 +33,6 @@ schluessel() {
     { echo "$QT_DEBIAN_VERSION"; echo "${QT_OPTIONEN[*]}"; echo "${PATCHES_AUSGELASSEN[*]}"
       cat "$TOOLCHAIN"; x86_64-w64-mingw32-g++-posix -dumpfullversion; } \
         | sha256sum | cut -c1-12
-}
-
-pakete_sicherstellen() {
-    local fehlend=() p
-    for p in "${PAKETE[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' \
-            || fehlend+=("$p")
-    done
-    [ ${#fehlend[@]} -eq 0 ] && return 0
-    [ "$(id -u)" -eq 0 ] || { melden "missing packages: ${fehlend[*]}; run as root once"; exit 1; }
-    DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${fehlend[@]}" >/dev/null
 }
 
 # Debian's default sources carry no deb-src line; a private configuration with its own
@@ -96,7 +84,7 @@ bauen() {
 }
 
 main() {
-    pakete_sicherstellen
+    morvanto_pakete_sicherstellen >&2
     local key prefix bau
     key=$(schluessel)
     prefix=$CACHE/qt-$QT_VERSION-mingw-$key
