@@ -14,7 +14,7 @@ void mitNullenAnhaengen(QString &ziel, int n, int stellen)
     if (n < 0)
         puffer[--i] = '-';
     else
-        while (int(sizeof puffer) - i < stellen)
+        while (i > 0 && int(sizeof puffer) - i < stellen) // at most the buffer, however many asked
             puffer[--i] = '0';
     ziel += QLatin1String(puffer + i, int(sizeof puffer) - i);
 }

@@ -156,6 +156,9 @@ void TstZeitpunkt::formatierung()
     QCOMPARE(dreistellig(250), QStringLiteral("250"));
     QCOMPARE(dreistellig(1000), QStringLiteral("1000"));
     QCOMPARE(dreistellig(-5), QStringLiteral("-5"));
+    QString breit;
+    mitNullenAnhaengen(breit, 7, 40); // capped at its buffer, not written past it
+    QCOMPARE(breit, QString(15, QLatin1Char('0')) + QLatin1Char('7'));
     QCOMPARE(nachkommaAnteil(-2.25), 0.25);
     QCOMPARE(nachkommaAnteil(1e12 + 0.5), 0.5);
     QCOMPARE(runden(2.5), 3.0);
