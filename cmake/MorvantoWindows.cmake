@@ -17,7 +17,7 @@ set(wineordner)
 foreach(dll libstdc++-6.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
     OUTPUT_VARIABLE pfad OUTPUT_STRIP_TRAILING_WHITESPACE)
-  get_filename_component(ordner ${pfad} DIRECTORY)
+  get_filename_component(ordner ${pfad} DIRECTORY REALPATH)
   list(APPEND wineordner ${ordner})
 endforeach()
 list(APPEND wineordner ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
