@@ -3,6 +3,7 @@
 # DLL names without regard to case, so the lookup does too. What is not found there must
 # be part of Windows itself; a Qt or MinGW DLL left unresolved is an error, not a setup
 # that fails to start on the rater's PC.
+cmake_policy(SET CMP0057 NEW) # if(IN_LIST) in an install script
 foreach(ordner IN LISTS dllordner)
   file(GLOB dateien "${ordner}/*.dll")
   foreach(datei IN LISTS dateien)
