@@ -3,6 +3,7 @@
 # DLL names without regard to case, so the lookup does too. What is not found there must
 # be part of Windows itself; a Qt or MinGW DLL left unresolved is an error, not a setup
 # that fails to start on the rater's PC.
+cmake_policy(PUSH)
 cmake_policy(SET CMP0057 NEW) # if(IN_LIST) in an install script
 foreach(ordner IN LISTS dllordner)
   file(GLOB dateien "${ordner}/*.dll")
@@ -45,3 +46,4 @@ foreach(dll IN LISTS gefunden)
     execute_process(COMMAND ${strip} --strip-unneeded ${ziel}/${name} COMMAND_ERROR_IS_FATAL ANY)
   endif()
 endforeach()
+cmake_policy(POP)
