@@ -35,7 +35,7 @@ done
 
 # Started as the menu entry starts it, the console makes its session folder in the
 # documents folder and keeps running.
-dokumente=$(find "$WINEPREFIX/drive_c/users" -maxdepth 2 -name Documents -type d | head -n1)
+dokumente="$WINEPREFIX/drive_c/users/$(id -un)/Documents"
 # Only the Windows platform plugin is installed; without a display Wine's null driver
 # hosts the window.
 env -u DISPLAY "$wine" "$ziel/morvanto.exe" --menue > /dev/null 2>&1 &
