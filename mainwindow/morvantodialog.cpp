@@ -9,14 +9,13 @@
 #include "sitzungsdateien.h"
 #include "sitzungskonfigurationdialog.h"
 #include "sitzungsnamen.h"
-#include "videokopplung.h"
+#include "spieleranbindung.h"
 #include "wanduhr.h"
 #include "wecker.h"
 #include "wiederherstellungsfrage.h"
 
 #include "formatierung.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QDebug>
 #include <QDir>
@@ -482,8 +481,9 @@ void MorvantoDialog::SpeichereRatingButton(int id)
         return;
     }
     // Minutes and seconds from one reading: two could fall on either side of a minute.
-    const Zeitpunkt t =
-        spielerTastenZeit ? *spielerTastenZeit : zaehlwerk.zeitpunkt(zaehlwerk.jetzt());
+    const Zeitpunkt t = videoGekoppelt() && anbindung->tastenZeit()
+                            ? *anbindung->tastenZeit()
+                            : zaehlwerk.zeitpunkt(zaehlwerk.jetzt());
     sitzung_.eintragen(t, id);
     // Counts presses, not stored entries: a press at an already stored time point counts too.
     statistikAnzeigen(TextLabelAnzahl->text().toInt() + 1, t);
@@ -534,7 +534,7 @@ void MorvantoDialog::zaehlwerkStarten()
     if (sitzung_.gestartet())
         qDebug("pause gedrückt");
     if (videoGekoppelt())
-        spielerSteuern(true);
+        anbindung->steuern(true);
     else
         zaehlwerk.starten(startMinuten, startSekunden);
 }
@@ -546,7 +546,7 @@ void MorvantoDialog::zaehlwerkAnhalten()
     sekundenTimer.stop();
     // The display goes to the whole seconds of this instant, which the next start takes up.
     if (videoGekoppelt())
-        spielerSteuern(false);
+        anbindung->steuern(false);
     else
         zaehlwerk.anhalten();
     KorrigierenSchalter(false);
@@ -576,122 +576,17 @@ void MorvantoDialog::keyPressEvent(QKeyEvent *e)
 
 void MorvantoDialog::videoKopplungStarten(const QString &sockel)
 {
-    if (!kopplung) {
-        kopplung = new VideoKopplung([this] { return zaehlwerk.jetzt(); }, this);
-        connect(kopplung, &VideoKopplung::gefunden, this, &MorvantoDialog::spielerGefunden);
-        connect(kopplung, &VideoKopplung::standGemeldet, this, &MorvantoDialog::spielerStand);
-        connect(kopplung, &VideoKopplung::titelGemeldet, this, &MorvantoDialog::kopplungZeigen);
-        connect(kopplung, &VideoKopplung::tasteGemeldet, this, &MorvantoDialog::spielerTaste);
-        connect(kopplung, &VideoKopplung::beendet, this, &MorvantoDialog::spielerWeg);
-    }
-    kopplung->suchen(sockel);
+    if (!anbindung)
+        anbindung = new SpielerAnbindung(*this);
+    anbindung->suchen(sockel);
+}
+
+VideoKopplung *MorvantoDialog::videoKopplung() const
+{
+    return anbindung ? anbindung->kopplung() : nullptr;
 }
 
 bool MorvantoDialog::videoGekoppelt() const
 {
-    return kopplung && kopplung->gekoppelt();
-}
-
-void MorvantoDialog::spielerGefunden()
-{
-    // The player's position replaces the countdown's start.
-    if (PushButtonCountdown->isChecked()) {
-        countdownAbbrechen();
-        PushButtonCountdown->setChecked(false);
-    }
-    schiebereglerFreigeben();
-    kopplungZeigen();
-}
-
-// The player's position and pause state are the counter's. Once the session is configured,
-// Run follows the player as if the rater had switched it, with its texts and the pause flag.
-void MorvantoDialog::spielerStand()
-{
-    if (!kopplung->positionBekannt())
-        return;
-    const qint64 t = kopplung->gemeldetUm();
-    const qint64 position = kopplung->gemeldetePositionMs();
-    const bool laeuft = !kopplung->pausiert();
-    if (spielerFolge.meldungVerwerfen(kopplung->pausiert(), t))
-        return;
-    const bool zurueck = spielerFolge.zurueckGesprungen(position, t);
-    if (FrmRun->isEnabled() && BtRun->isChecked() != laeuft) {
-        spielerMeldet = true;
-        BtRun->setChecked(laeuft);
-        spielerMeldet = false;
-    }
-    if (zurueck)
-        sitzung_.angehalten();
-    spielerFolge.uebernehmen(position, t, laeuft);
-    // The sliders may not have moved at all; the rated range must be checked anyway.
-    if (zurueck)
-        SliderCheckFaerbung();
-}
-
-// Run and pause in Morvanto pause and resume the player. Until its report arrives the
-// counter goes on, or stands, from where it is.
-void MorvantoDialog::spielerSteuern(bool laufen)
-{
-    if (!spielerMeldet)
-        kopplung->pausieren(!laufen);
-    spielerFolge.umschalten(laufen, !spielerMeldet);
-}
-
-// A key pressed in the player does what the same key does in this window, and nothing
-// where it would do nothing here: a disabled button, or another window in front.
-void MorvantoDialog::spielerTaste(QChar taste, qint64 positionMs)
-{
-    QAbstractButton *knopf = knopfFuerTaste(taste);
-    QWidget *modal = QApplication::activeModalWidget();
-    if (!knopf || !knopf->isEnabled() || !knopf->isVisible() || (modal && modal != this)) {
-        qDebug("Taste %c im Videoplayer: hier gerade ohne Wirkung", taste.toLatin1());
-        return;
-    }
-    spielerTastenZeit = spielerFolge.tastenZeitpunkt(positionMs, kopplung->gemeldetUm());
-    knopf->click();
-    spielerTastenZeit.reset();
-}
-
-QAbstractButton *MorvantoDialog::knopfFuerTaste(QChar taste) const
-{
-    const QKeySequence sequenz{QString(taste)};
-    QList<QAbstractButton *> knoepfe = BtGrpRatingGruppe->buttons();
-    knoepfe << BtKorrigieren << BtRun;
-    for (QAbstractButton *knopf : knoepfe) {
-        if (knopf->shortcut() == sequenz)
-            return knopf;
-    }
-    return nullptr;
-}
-
-// By hand again, as specified: the counter runs on only if Run is on.
-void MorvantoDialog::spielerWeg()
-{
-    spielerFolge.spielerWeg(BtRun->isChecked());
-    schiebereglerFreigeben();
-    kopplungZeigen();
-    // A journal warning matters more than this news.
-    if (!journalWarnungSichtbar())
-        infoline2->setText(tr("Kopplung mit dem Videoplayer beendet: weiter von Hand."));
-}
-
-// The strip below the counter: to which video the counter is coupled. Without a coupling
-// the window is exactly as specified.
-void MorvantoDialog::kopplungZeigen()
-{
-    const bool gekoppelt = videoGekoppelt();
-    if (gekoppelt) {
-        const QString titel =
-            kopplung->titel().isEmpty() ? tr("(noch kein Video)") : kopplung->titel();
-        const QString text = tr("Video gekoppelt: %1").arg(titel);
-        TextLabelKopplung->setText(TextLabelKopplung->fontMetrics().elidedText(
-            text, Qt::ElideMiddle, TextLabelKopplung->contentsRect().width() - 4));
-        TextLabelKopplung->setToolTip(
-            tr("Das Zählwerk folgt dem Videoplayer: %1\n(%2)").arg(titel, kopplung->sockel()));
-    }
-    if (gekoppelt == !TextLabelKopplung->isHidden())
-        return;
-    TextLabelKopplung->setVisible(gekoppelt);
-    const int hoehe = gekoppelt ? TextLabelKopplung->geometry().bottom() + 4 : fensterHoehe;
-    setFixedSize(width(), hoehe);
+    return anbindung && anbindung->gekoppelt();
 }

@@ -3,7 +3,6 @@
 
 #include "morvantodialogbase.h"
 #include "sitzung.h"
-#include "spielerfolge.h"
 #include "zaehlwerk.h"
 
 #include "verlauf.h"
@@ -12,10 +11,9 @@
 #include <QTimer>
 
 #include <memory>
-#include <optional>
 
-class QAbstractButton;
 class QKeyEvent;
+class SpielerAnbindung;
 class VideoKopplung;
 class SitzungsJournal;
 class SitzungsKonfigurationDialog;
@@ -23,12 +21,14 @@ struct JournalFund;
 struct SitzungsNamen;
 
 // The rating console: shows the session (Sitzung), the counter (Zaehlwerk) and the
-// player's coupling (SpielerFolge) and moves them through Unconfigured, Ready, Countdown,
+// player's coupling (SpielerAnbindung) and moves them through Unconfigured, Ready, Countdown,
 // Running (with correction mode) and Paused by switching widgets and writing the two
 // information lines.
 class MorvantoDialog : public MorvantoDialogBase
 {
     Q_OBJECT
+    // The window's side of the coupling switches its widgets as the rater would.
+    friend class SpielerAnbindung;
 
 public:
     explicit MorvantoDialog(QWidget *parent = nullptr, const char *name = nullptr,
@@ -69,7 +69,7 @@ public:
     // Couples the counter to the player listening at this socket as soon as it is there,
     // and again whenever it comes back.
     void videoKopplungStarten(const QString &sockel);
-    VideoKopplung *videoKopplung() const { return kopplung; }
+    VideoKopplung *videoKopplung() const;
     bool videoGekoppelt() const;
 
 public slots:
@@ -111,15 +111,7 @@ private:
     void zaehlwerkAnhalten();
     void countdownBeenden();
     void countdownAbbrechen();
-    void spielerSteuern(bool laufen);
     void schiebereglerFreigeben();
-    QAbstractButton *knopfFuerTaste(QChar taste) const;
-    // The player's reports, connected by member pointer.
-    void spielerGefunden();
-    void spielerStand();
-    void spielerTaste(QChar taste, qint64 positionMs);
-    void spielerWeg();
-    void kopplungZeigen();
 
     SitzungsKonfigurationDialog *konfigDialog;
     Zaehlwerk zaehlwerk;
@@ -134,13 +126,8 @@ private:
     // to do.
     bool durchSignalBeendet = false;
 
-    // The video player whose position the counter follows, made at the first search.
-    VideoKopplung *kopplung = nullptr;
-    SpielerFolge spielerFolge{zaehlwerk};
-    // Run is being switched to the player's state: no command back to the player.
-    bool spielerMeldet = false;
-    // The time point of a rating key pressed in the player, while its button is clicked.
-    std::optional<Zeitpunkt> spielerTastenZeit;
+    // Following the video player, made at the first search for one.
+    SpielerAnbindung *anbindung = nullptr;
     int fensterHoehe = 0;
 };
 

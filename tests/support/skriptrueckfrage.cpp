@@ -12,8 +12,9 @@ SkriptRueckfrage::~SkriptRueckfrage()
     einsetzen(alt_);
 }
 
-int SkriptRueckfrage::fragen(Art art, QObject *, const QString &titel, const QString &text)
+int SkriptRueckfrage::fragen(Art art, QObject *eltern, const QString &titel, const QString &text)
 {
+    eltern_ = eltern;
     if (art != Art::Wiederholen) {
         meldungen_.append({art, titel + QLatin1Char('|') + text});
         return art == Art::Wiederherstellen ? wiederherstellen : Ja;

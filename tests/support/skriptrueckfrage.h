@@ -28,12 +28,16 @@ public:
     // Every other box of that kind, as caption + "|" + text.
     QStringList meldungen(Art art) const;
 
+    // The parent widget of the latest box.
+    QObject *eltern() const { return eltern_; }
+
     int wiederherstellen = Nein;
 
 private:
     QList<int> antworten_;
     std::function<void(int)> vorher_;
     Rueckfrage *alt_;
+    QObject *eltern_ = nullptr;
     QStringList titel_;
     QStringList texte_;
     QList<std::pair<Art, QString>> meldungen_;
