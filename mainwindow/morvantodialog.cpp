@@ -45,6 +45,9 @@ void paletteZuruecksetzen(QWidget *w)
 
 const Zeitpunkt anfang(0, 0.0);
 
+// Long enough for the window's first paint; too short for the rater to notice.
+constexpr int nachDemStartMs = 50;
+
 } // namespace
 
 Qt::WindowFlags MorvantoDialog::titelleistenFlags()
@@ -184,10 +187,7 @@ QString MorvantoDialog::einlesenVerweigert()
 {
     const QString name = verlaufsDateiName();
     Hinweis::zeigen(this, tr("Morvanto - NICHT eingelesen"),
-                    tr("Daten wurden NICHT aus %1 eingelesen: sonst wären die seit dem letzten "
-                       "Speichern eingegebenen Sinneinheiten verloren gewesen.\n\nDie Sitzung geht "
-                       "mit den Daten im Speicher weiter.")
-                        .arg(name));
+                    SitzungsDateien::einlesenVerweigertText(name));
     return tr("Daten wurden NICHT aus %1 eingelesen").arg(name);
 }
 
@@ -261,18 +261,8 @@ void MorvantoDialog::verbotenesBeenden()
     const QStringList teile = Sitzung::sicherungsTeile();
     const QStringList namen = SitzungsDateien(this).namen(teile.at(0), teile.at(1));
     const Verlauf &verlauf = sitzung_.verlauf();
-    const QString text =
-        tr("Vor dem Beenden dieses Programmes müssen die Daten IMMER manuell per 'Ende'-Taste "
-           "abge-SPEICHER-t werden.\n\nFast wären die wertvollen %1 Sinneinheiten verloren "
-           "gewesen, die in mühseliger %2 dauernden Arbeitszeit eingegeben wurden.\nAlso: Bitte "
-           "immer als letztes 'Ende' drücken, dann erst das Programm schliessen!\n\nIch werde "
-           "nun versuchen, eine Sicherheitskopie der Daten abzuspeichern unter: \n%3\n%4\n\n"
-           "Nach Kopieren und manuellem Umbenennen ins normale Schema können die Daten dann "
-           "einfach\nmittels 'angefangene Sitzung weiterführen' eingelesen und neu abgespeichert "
-           "werden.\n\nVielleicht nochmal Glück gehabt? Schaun wir mal, ob das Speichern nun "
-           "klappt ...")
-            .arg(QString::number(verlauf.size() - 1), verlauf.letzterZeitpunkt().toString(),
-                 namen.at(1), namen.at(0));
+    const QString text = SitzungsDateien::verbotenText(
+        verlauf.size() - 1, verlauf.letzterZeitpunkt().toString(), namen.at(1), namen.at(0));
     rueckfragen(Rueckfrage::Art::VerbotenesBeenden, this,
                 tr("Morvanto - so beenden ist VERBOTEN!"), text);
     // A request to end during the box has saved the session already.
@@ -281,20 +271,22 @@ void MorvantoDialog::verbotenesBeenden()
     sitzungSpeichern(teile.at(0), teile.at(1), "Verlauf Speichern war erfolgreich: ");
 }
 
-// ---- crash safety ----------------------------------------------------------------------
-
 void MorvantoDialog::imProgrammBetrieb()
 {
     connect(Plattform::endeMelderErstellen(this), &Plattform::EndeMelder::endeVerlangt, this,
             &MorvantoDialog::signalBeenden);
-    QTimer::singleShot(0, this, &MorvantoDialog::wiederherstellungAnbieten);
-
-    QString problem;
-    const QString sockel = KopplungsOrt::sockel(&problem);
-    if (sockel.isEmpty())
-        qDebug("Keine Videoplayer-Kopplung: %s", qPrintable(problem));
-    else
-        videoKopplungStarten(sockel);
+    // Once the window is up: the rater sees it at once, then the question or the coupling.
+    QTimer::singleShot(nachDemStartMs, this, [this] {
+        // A session begun meanwhile is the rater's answer already.
+        if (!FrmRun->isEnabled())
+            wiederherstellungAnbieten();
+        QString problem;
+        const QString sockel = KopplungsOrt::sockel(&problem);
+        if (sockel.isEmpty())
+            qDebug("Keine Videoplayer-Kopplung: %s", qPrintable(problem));
+        else
+            videoKopplungStarten(sockel);
+    });
 }
 
 // A logout, a shutdown or Ctrl+C: the forbidden close without its message box, and without
@@ -360,8 +352,6 @@ void MorvantoDialog::journalWiederZeigen(const QString &datei)
     if (journalWarnungSichtbar(datei))
         infoline2->setText(tr("Journal %1 wird wieder geschrieben.").arg(datei));
 }
-
-// ---- counter -------------------------------------------------------------------------
 
 double MorvantoDialog::zaehlwerkStand() const
 {
@@ -468,8 +458,6 @@ void MorvantoDialog::countdownAbbrechen()
     setEnabled(true);
 }
 
-// ---- rating input ----------------------------------------------------------------------
-
 void MorvantoDialog::SpeichereRatingButton(int id)
 {
     if (BtKorrigieren->isChecked()) {
@@ -571,8 +559,6 @@ void MorvantoDialog::keyPressEvent(QKeyEvent *e)
     }
     MorvantoDialogBase::keyPressEvent(e);
 }
-
-// ---- video coupling --------------------------------------------------------------------
 
 void MorvantoDialog::videoKopplungStarten(const QString &sockel)
 {

@@ -3,6 +3,7 @@
 
 #include "verlauf.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,9 @@ class Sitzung;
 // operation with the window as parent (so that its retry prompt belongs to the window).
 class SitzungsDateien
 {
+    // The window's texts, in the window's translation context.
+    Q_DECLARE_TR_FUNCTIONS(MorvantoDialog)
+
 public:
     struct Ergebnis
     {
@@ -38,6 +42,12 @@ public:
     Gelesen einlesen(Sitzung &sitzung, const QString &name);
     // The names the savers give to the two parts: history first, then info.
     QStringList namen(const QString &teil1, const QString &teil2);
+
+    // The forbidden close's scolding: units and their duration, the backup's two names.
+    static QString verbotenText(int anzahl, const QString &dauer, const QString &info,
+                                const QString &verlauf);
+    // Why a read-back was refused: it would have dropped ratings not yet saved.
+    static QString einlesenVerweigertText(const QString &name);
 
 private:
     QWidget *fenster;
