@@ -28,7 +28,8 @@ QByteArray VideoStart::tastenKonfiguration(const QByteArray &eigene)
 
 QByteArray VideoStart::eigeneTastenKonfiguration()
 {
-    QFile datei(QDir(Plattform::spielerEinstellungsOrdner()).filePath(QStringLiteral("input.conf")));
+    QFile datei(
+        QDir(Plattform::spielerEinstellungsOrdner()).filePath(QStringLiteral("input.conf")));
     // A key configuration is a few kilobytes; anything else is not one.
     if (!datei.open(QIODevice::ReadOnly) || datei.size() > 1024 * 1024)
         return QByteArray();

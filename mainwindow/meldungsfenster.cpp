@@ -15,13 +15,14 @@ QString tr(const char *text)
 
 int Meldungsfenster::fragen(Art art, QObject *eltern, const QString &titel, const QString &text)
 {
-    const std::unique_ptr<QMessageBox> box = bauen(art, qobject_cast<QWidget *>(eltern), titel, text);
+    const std::unique_ptr<QMessageBox> box =
+        bauen(art, qobject_cast<QWidget *>(eltern), titel, text);
     box->exec();
     return antwort(art, *box);
 }
 
-std::unique_ptr<QMessageBox> Meldungsfenster::bauen(Art art, QWidget *eltern,
-                                                    const QString &titel, const QString &text)
+std::unique_ptr<QMessageBox> Meldungsfenster::bauen(Art art, QWidget *eltern, const QString &titel,
+                                                    const QString &text)
 {
     std::unique_ptr<QMessageBox> box;
     switch (art) {

@@ -164,7 +164,8 @@ void MorvantoDialog::openKonfigDialog()
     QString bericht;
     if (bestaetigt && konfigDialog->ja->isChecked() &&
         konfigDialog->TextLabelExistiert->text() == QLatin1String("schon"))
-        bericht = sitzung_.seitLesenBewertet() ? einlesenVerweigert() : verlaufEinlesen(verlaufsDateiName());
+        bericht = sitzung_.seitLesenBewertet() ? einlesenVerweigert()
+                                               : verlaufEinlesen(verlaufsDateiName());
     konfigurationAbschliessen(bericht);
 }
 
@@ -236,9 +237,8 @@ void MorvantoDialog::RatingEnde()
 bool MorvantoDialog::sitzungSpeichern(const QString &teil1, const QString &teil2,
                                       const char *meldung, QString *namen)
 {
-    const SitzungsDateien::Ergebnis e =
-        SitzungsDateien(this).speichern(sitzung_, teil1, teil2, TextLabelAnzahl->text(),
-                                        TextLabelMittlereDauer->text(), meldung);
+    const SitzungsDateien::Ergebnis e = SitzungsDateien(this).speichern(
+        sitzung_, teil1, teil2, TextLabelAnzahl->text(), TextLabelMittlereDauer->text(), meldung);
     if (!e.ok())
         return false;
     sitzung_.gesichert();
@@ -263,8 +263,8 @@ void MorvantoDialog::verbotenesBeenden()
     const Verlauf &verlauf = sitzung_.verlauf();
     const QString text = SitzungsDateien::verbotenText(
         verlauf.size() - 1, verlauf.letzterZeitpunkt().toString(), namen.at(1), namen.at(0));
-    rueckfragen(Rueckfrage::Art::VerbotenesBeenden, this,
-                tr("Morvanto - so beenden ist VERBOTEN!"), text);
+    rueckfragen(Rueckfrage::Art::VerbotenesBeenden, this, tr("Morvanto - so beenden ist VERBOTEN!"),
+                text);
     // A request to end during the box has saved the session already.
     if (durchSignalBeendet)
         return;

@@ -18,7 +18,6 @@ public:
     static bool stellen(QWidget *eltern, const JournalFund &fund);
     static QString titel();
     static QString text(const JournalFund &fund);
-
 };
 
 #endif

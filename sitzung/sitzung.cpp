@@ -22,9 +22,7 @@ QString uhrzeitKompakt(const QTime &t)
 
 } // namespace
 
-Sitzung::Sitzung(QObject *parent) : QObject(parent), verlauf_(std::make_unique<Verlauf>())
-{
-}
+Sitzung::Sitzung(QObject *parent) : QObject(parent), verlauf_(std::make_unique<Verlauf>()) {}
 
 Sitzung::~Sitzung()
 {

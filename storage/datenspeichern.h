@@ -33,7 +33,6 @@ public:
     // (caption "Morvanto Festplattenzugriff?", Retry as default, Abort as escape button).
     int NochMalVersuchen(QString dateiName, QString verb, QString grund);
 
-
 protected:
     // For the subclasses' DateiName: remembers both parts, returns erster_zweiter + endung.
     QString namenMerken(const QString &erster, const QString &zweiter, const QString &endung);

@@ -14,7 +14,6 @@
 
 #include <utility>
 
-
 namespace {
 
 // A journal that could not be written is tried again after this long even without a new

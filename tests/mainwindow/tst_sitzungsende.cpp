@@ -234,9 +234,9 @@ void TestSitzungsende::verbotenesBeendenSchreibtSicherheitskopie()
     const QString info = teil1 + QLatin1Char('_') + teil2 + QStringLiteral("_Info.dat");
 
     QVERIFY(m.text().contains(QStringLiteral("die wertvollen 2 Sinneinheiten verloren gewesen, "
-                                           "die in mühseliger 01:10.003 dauernden Arbeitszeit")));
+                                             "die in mühseliger 01:10.003 dauernden Arbeitszeit")));
     QVERIFY(m.text().contains(QStringLiteral("abzuspeichern unter: \n") + info + QLatin1Char('\n') +
-                            verlaeufe.first() + QStringLiteral("\n\nNach Kopieren")));
+                              verlaeufe.first() + QStringLiteral("\n\nNach Kopieren")));
     QVERIFY(m.text().startsWith(QStringLiteral("Vor dem Beenden dieses Programmes müssen")));
     QVERIFY(m.text().endsWith(QStringLiteral("ob das Speichern nun klappt ...")));
 

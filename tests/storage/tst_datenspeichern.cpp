@@ -323,9 +323,9 @@ void TestDatenSpeichern::echteWarnung()
     QString titel, text;
     {
         const SkriptRueckfrage skript({erwartet});
-        QCOMPARE(speicher.NochMalVersuchen(QStringLiteral("k17_elmaro_Verlauf.dat"),
-                                           QStringLiteral("speichern"),
-                                           QStringLiteral("(Rating Verlauf - Datei nicht zu ÖFFNEN)")),
+        QCOMPARE(speicher.NochMalVersuchen(
+                     QStringLiteral("k17_elmaro_Verlauf.dat"), QStringLiteral("speichern"),
+                     QStringLiteral("(Rating Verlauf - Datei nicht zu ÖFFNEN)")),
                  erwartet);
         eltern = skript.eltern();
         titel = skript.titel().value(0);

@@ -1,8 +1,8 @@
 #include "debugmitschnitt.h"
 #include "infospeichern.h"
-#include "wanduhr.h"
 #include "skriptrueckfrage.h"
 #include "testdateien.h"
+#include "wanduhr.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
