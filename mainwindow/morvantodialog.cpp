@@ -72,7 +72,7 @@ MorvantoDialog::MorvantoDialog(QWidget *parent, const char *name, bool modal, Qt
     BtKlient_NLF->setText(tr("nicht\nLös.Sprache (3)"));
     klartasteSetzen(BtKlient_NLF, QLatin1Char('3'));
 
-    // The coupling strip lies below the window's specified height, shown only when coupled.
+    // The coupling strip lies below the window's fixed height, shown only when coupled.
     fensterHoehe = height();
     TextLabelKopplung->hide();
 

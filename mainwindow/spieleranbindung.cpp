@@ -100,7 +100,7 @@ QAbstractButton *SpielerAnbindung::knopfFuerTaste(QChar taste) const
     return nullptr;
 }
 
-// By hand again, as specified: the counter runs on only if Run is on.
+// By hand again: the counter runs on only if Run is on.
 void SpielerAnbindung::weg()
 {
     folge.spielerWeg(fenster.BtRun->isChecked());
@@ -112,7 +112,7 @@ void SpielerAnbindung::weg()
 }
 
 // The strip below the counter: to which video the counter is coupled. Without a coupling
-// the window is exactly as specified.
+// the window shows nothing of it.
 void SpielerAnbindung::streifenZeigen()
 {
     QLabel *streifen = fenster.TextLabelKopplung;
