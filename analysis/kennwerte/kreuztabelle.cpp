@@ -143,3 +143,11 @@ Kennwert Kreuztabelle::ac1() const
     const double po = double(diagonale()) / double(summe_);
     return Kennwert::mit((po - pe) / (1.0 - pe));
 }
+
+Kennwert Kreuztabelle::pabak() const
+{
+    if (summe_ == 0)
+        return leer();
+    const double po = double(diagonale()) / double(summe_);
+    return Kennwert::mit((q_ * po - 1.0) / (q_ - 1.0));
+}

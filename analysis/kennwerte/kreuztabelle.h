@@ -46,6 +46,9 @@ public:
     // Gwet's AC1 with chance agreement from the mean marginal shares over all categories
     // of the scheme.
     Kennwert ac1() const;
+    // Prevalence- and bias-adjusted kappa (Byrt, Bishop and Carlin 1993) for q categories:
+    // (q po - 1) / (q - 1), kappa with equal shares of every category.
+    Kennwert pabak() const;
     // Chance agreement of the two figures, for their standard errors.
     double kappaZufall() const;
     double ac1Zufall() const;

@@ -36,9 +36,14 @@ private:
     qint64 einheiten_ = 0;
     int rater_ = 0;
     bool raterGleich_ = true;
-    double paareGleich_ = 0; // sum over units of sum_k n_k (n_k - 1)
-    std::vector<double> kategorieSumme_;
-    std::vector<double> koinzidenz_; // q x q
+    // All sums in one row, so that a bootstrap adds up units quickly: the sum over units of
+    // sum_k n_k (n_k - 1), the off-diagonal sum of the coincidence matrix, then per
+    // category the codes and the coincidence matrix's row sum.
+    std::vector<double> summen_;
+    double &paareGleich() { return summen_[0]; }
+    double &abweichend() { return summen_[1]; }
+    double *kategorieSumme() { return summen_.data() + 2; }
+    double *koinzidenzRand() { return summen_.data() + 2 + q_; }
 };
 
 #endif
