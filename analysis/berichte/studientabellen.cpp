@@ -43,8 +43,8 @@ QList<bool> Studientabellen::paareRechts()
 QList<QStringList> Studientabellen::mehrrater(const Studie &s)
 {
     QList<QStringList> zeilen = {{QStringLiteral("Klient"), QStringLiteral("Rater"),
-                                  QStringLiteral("Scheiben"), QStringLiteral("Fleiss' Kappa"),
-                                  QStringLiteral("Krippendorffs Alpha")}};
+                                  QStringLiteral("Scheiben"), QStringLiteral("Fleiss' Kappa [95 %-KI]"),
+                                  QStringLiteral("Krippendorffs Alpha [95 %-KI]")}};
     for (const Studie::Klient &k : s.klienten()) {
         if (k.rater.size() < 3)
             continue;
@@ -52,12 +52,11 @@ QList<QStringList> Studientabellen::mehrrater(const Studie &s)
         for (const Studie::Rater &r : k.rater)
             namen << r.name;
         zeilen.append({k.name, namen.join(QStringLiteral(", ")), QString::number(k.scheiben),
-                       zahlOderStrich(k.mehrrater.fleissKappa(), 3),
-                       zahlOderStrich(k.mehrrater.krippendorffAlpha(), 3)});
+                       wertMitIntervall(k.fleiss, 3), wertMitIntervall(k.alpha, 3)});
     }
     const Mehrraterzaehlung &g = s.mehrraterGesamt();
     zeilen.append({QStringLiteral("alle Klienten"), QString(), QString::number(g.einheiten()),
-                   zahlOderStrich(g.fleissKappa(), 3), zahlOderStrich(g.krippendorffAlpha(), 3)});
+                   wertMitIntervall(s.fleiss(), 3), wertMitIntervall(s.alpha(), 3)});
     return zeilen;
 }
 

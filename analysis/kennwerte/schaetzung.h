@@ -24,10 +24,10 @@ struct Intervall
         if (!definiert || !hinweis.isEmpty())
             return;
         if (oben - unten < 1e-12)
-            hinweis = QStringLiteral("Intervall auf einen Punkt geschrumpft, nicht aussagekräftig");
+            hinweis = QStringLiteral("Intervall auf einen Punkt geschrumpft: nicht aussagekräftig");
         else if (einheiten < 50)
             hinweis =
-                QStringLiteral("nur %1 %2, Intervall wenig aussagekräftig").arg(einheiten).arg(was);
+                QStringLiteral("nur %1 %2: Intervall wenig aussagekräftig").arg(einheiten).arg(was);
     }
 };
 

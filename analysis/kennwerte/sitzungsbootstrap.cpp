@@ -40,7 +40,7 @@ std::vector<Intervall> Sitzungsbootstrap::intervalle(size_t anzahl,
         for (Intervall &e : i) {
             if (e.definiert)
                 e.hinweis =
-                    QStringLiteral("nur %1 Sitzungen, Intervall über Sitzungen grob").arg(n);
+                    QStringLiteral("nur %1 Sitzungen: Intervall über Sitzungen grob").arg(n);
         }
     }
     return i;
