@@ -117,6 +117,8 @@ bool Auswertung::lesen(const QStringList &dateien, std::vector<Sitzung> &sitzung
         VerlaufLeser leser;
         if (leser.lesen(datei)) {
             sitzungen.push_back(leser.sitzung());
+            for (const QString &h : leser.hinweise())
+                fehler_ << programm << ": Hinweis: " << h << '\n';
         } else {
             fehler_ << programm << ": " << leser.fehler() << '\n';
             ++defekt;
@@ -188,9 +190,11 @@ int Auswertung::keineGemeinsameZeit(const Befehlszeile &b, const Sitzung &a, con
 std::unique_ptr<Uebereinstimmung>
 Auswertung::paarVergleichen(const Befehlszeile &b, const std::vector<Sitzung> &s, int &rueckgabe)
 {
-    const QString klienten = Studienaufbau::klientenWarnung(s[0], s[1]);
-    if (!klienten.isEmpty())
-        warnen(klienten);
+    for (const QString &w :
+         {Studienaufbau::klientenWarnung(s[0], s[1]), Studienaufbau::dauerWarnung(s[0], s[1])}) {
+        if (!w.isEmpty())
+            warnen(w);
+    }
     auto u = std::make_unique<Uebereinstimmung>(s[0], s[1], b.vergleich());
     if (u->zeit().anzahl() == 0) {
         rueckgabe = keineGemeinsameZeit(b, s[0], s[1]);
