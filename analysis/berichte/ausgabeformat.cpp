@@ -144,11 +144,11 @@ QString schaetzungText(const Schaetzung &s, int stellen)
     const Intervall &i = s.intervall;
     if (!i.definiert)
         return wert + QStringLiteral("   kein Intervall (%1)").arg(i.grund);
-    return wert + QStringLiteral("   95 %-KI [%1%2%3], SE %4%5")
-                      .arg(dezimal(i.unten, stellen), zahlentrenner(), dezimal(i.oben, stellen),
-                           dezimal(i.standardfehler, stellen),
-                           i.hinweis.isEmpty() ? QString()
-                                               : QStringLiteral(" (%1)").arg(i.hinweis));
+    return wert +
+           QStringLiteral("   95 %-KI [%1%2%3], SE %4%5")
+               .arg(dezimal(i.unten, stellen), zahlentrenner(), dezimal(i.oben, stellen),
+                    dezimal(i.standardfehler, stellen),
+                    i.hinweis.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(i.hinweis));
 }
 
 QString matrixText(const std::function<QString(int, int)> &zelle, int breite,

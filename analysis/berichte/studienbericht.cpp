@@ -120,7 +120,8 @@ void StudienBericht::text(QTextStream &aus, const Studie &s)
                     .arg(sekundenText(s.einstellungen().schritt));
     kopf.ereignis = QStringLiteral("Enden der Einheiten gepaart mit Toleranz %1 s")
                         .arg(sekundenText(s.einstellungen().toleranz));
-    kopf.intervalle = VergleichsBericht::sitzungsMethode(s.einstellungen(), int(s.klienten().size()));
+    kopf.intervalle =
+        VergleichsBericht::sitzungsMethode(s.einstellungen(), int(s.klienten().size()));
     VergleichsBericht::text(aus, s.gepoolt(), s.einstellungen(), kopf);
 }
 

@@ -43,7 +43,8 @@ QList<bool> Studientabellen::paareRechts()
 QList<QStringList> Studientabellen::mehrrater(const Studie &s)
 {
     QList<QStringList> zeilen = {{QStringLiteral("Klient"), QStringLiteral("Rater"),
-                                  QStringLiteral("Scheiben"), QStringLiteral("Fleiss' Kappa [95 %-KI]"),
+                                  QStringLiteral("Scheiben"),
+                                  QStringLiteral("Fleiss' Kappa [95 %-KI]"),
                                   QStringLiteral("Krippendorffs Alpha [95 %-KI]")}};
     for (const Studie::Klient &k : s.klienten()) {
         if (k.rater.size() < 3)

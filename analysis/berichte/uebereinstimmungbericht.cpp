@@ -65,8 +65,7 @@ QStringList intervallCsv(const Kennzahlen &k)
         const Intervall &i = s->intervall;
         f << (i.definiert ? dezimal(i.standardfehler, 6) : QString())
           << (i.definiert ? dezimal(i.unten, 6) : QString())
-          << (i.definiert ? dezimal(i.oben, 6) : QString())
-          << (i.definiert ? i.hinweis : i.grund);
+          << (i.definiert ? dezimal(i.oben, 6) : QString()) << (i.definiert ? i.hinweis : i.grund);
     }
     return f;
 }
@@ -98,7 +97,8 @@ QStringList weitereKopf(const Kreuztabelle &sieben, const Kreuztabelle &segment)
         for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
             const Kreuztabelle tab = ebene == E::Sprecher ? sprecherebene(t) : t;
             const QString vorsatz =
-                ansichtVorsatz[a] + (ebene == E::Sprecher ? QStringLiteral("sprecher_") : QString());
+                ansichtVorsatz[a] +
+                (ebene == E::Sprecher ? QStringLiteral("sprecher_") : QString());
             k << schaetzungKopf(vorsatz + QStringLiteral("pabak"));
             for (int c = 1; c <= tab.kategorien(); ++c)
                 k << vorsatz + QStringLiteral("kappa_einzeln_%1_ki_unten").arg(tab.kuerzel(c))
@@ -113,7 +113,8 @@ QStringList weitereKopf(const Kreuztabelle &sieben, const Kreuztabelle &segment)
             k << schaetzungKopf(ansichtVorsatz[a] + QStringLiteral("gewichtet_") + sprecher)
               << ansichtVorsatz[a] + QStringLiteral("nominal_") + sprecher;
     }
-    k << QStringLiteral("ereignis_stuart_maxwell_chi2") << QStringLiteral("ereignis_stuart_maxwell_df")
+    k << QStringLiteral("ereignis_stuart_maxwell_chi2")
+      << QStringLiteral("ereignis_stuart_maxwell_df")
       << QStringLiteral("ereignis_stuart_maxwell_p");
     return k;
 }

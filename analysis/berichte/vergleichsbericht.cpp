@@ -96,8 +96,8 @@ void VergleichsBericht::text(QTextStream &aus, const Vergleichsergebnis &e,
     aus << "  Nur bei A:                    " << nurA(e) << '\n';
     aus << "  Nur bei B:                    " << nurB(e) << '\n';
     kennzahlen(aus, e.ereignis(E::Kategorien), QStringLiteral("  "));
-    aus << "  Intervalle: "
-        << (kopf.intervalle.isEmpty() ? ereignisMethode() : kopf.intervalle) << '\n';
+    aus << "  Intervalle: " << (kopf.intervalle.isEmpty() ? ereignisMethode() : kopf.intervalle)
+        << '\n';
     aus << "  " << randhomogenitaet(gepaart) << '\n';
     tabelle(aus, gepaart, QStringLiteral("Anzahl gepaarter Einheiten"));
     sprecher(aus, e.ereignis(E::Sprecher));
@@ -119,8 +119,8 @@ void VergleichsBericht::segmentierung(QTextStream &aus, const Vergleichsergebnis
            "der andere Rater mit der eigenen Kategorie \"ohne\" bewertet hat\n";
     aus << "  Einheiten:                    " << t.summe() << '\n';
     kennzahlen(aus, e.segmentierung(E::Kategorien), QStringLiteral("  "));
-    aus << "  Intervalle: "
-        << (kopf.intervalle.isEmpty() ? ereignisMethode() : kopf.intervalle) << '\n';
+    aus << "  Intervalle: " << (kopf.intervalle.isEmpty() ? ereignisMethode() : kopf.intervalle)
+        << '\n';
     aus << "  Ungepaarte Enden je Kategorie:\n";
     QString spalten = QStringLiteral("           ");
     QString zeileA = QStringLiteral("    nur A  ");
@@ -146,10 +146,10 @@ void VergleichsBericht::jeKategorie(QTextStream &aus, const Vergleichsergebnis &
 
 QStringList VergleichsBericht::kategorieKopf()
 {
-    return {QStringLiteral("Kategorie"),   QStringLiteral("zeitb. spez."),
-            QStringLiteral("Kappa [KI]"),  QStringLiteral("ereign. spez."),
-            QStringLiteral("Kappa [KI]"),  QStringLiteral("Segm. spez."),
-            QStringLiteral("Kappa [KI]"),  QStringLiteral("PI"),
+    return {QStringLiteral("Kategorie"),  QStringLiteral("zeitb. spez."),
+            QStringLiteral("Kappa [KI]"), QStringLiteral("ereign. spez."),
+            QStringLiteral("Kappa [KI]"), QStringLiteral("Segm. spez."),
+            QStringLiteral("Kappa [KI]"), QStringLiteral("PI"),
             QStringLiteral("BI")};
 }
 
@@ -168,7 +168,8 @@ QList<QStringList> VergleichsBericht::kategorieZeilen(const Vergleichsergebnis &
         const Kreuztabelle &z = e.zeit(ebene).tabelle;
         for (int k = 1; k <= z.kategorien(); ++k) {
             QStringList zeile = {z.kuerzel(k)};
-            for (const Kennzahlen *n : {&e.zeit(ebene), &e.ereignis(ebene), &e.segmentierung(ebene)})
+            for (const Kennzahlen *n :
+                 {&e.zeit(ebene), &e.ereignis(ebene), &e.segmentierung(ebene)})
                 zeile << zahlOderStrich(spezifischeUebereinstimmung(n->tabelle, k), 3)
                       << wertMitIntervall(n->kategorieKappa[size_t(k - 1)], 2);
             zeile << zahlOderStrich(praevalenzIndex(z, k), 2) << zahlOderStrich(biasIndex(z, k), 2);

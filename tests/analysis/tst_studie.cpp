@@ -20,6 +20,7 @@ private slots:
     void fehlerDerPaarung();
     void paareWieEinzelvergleich();
     void dreiRater();
+    void abgeleiteterVersatzAmRand();
 
 private:
     void datei(const QString &name, const QString &klient, const QString &rater, const Druecke &d);
@@ -213,6 +214,52 @@ void TestStudie::dreiRater()
     QCOMPARE(k.scheiben, 1200);
     QCOMPARE(k.mehrrater.fleissKappa().wert, 1.0);
     QCOMPARE(k.mehrrater.krippendorffAlpha().wert, 1.0);
+}
+
+void TestStudie::abgeleiteterVersatzAmRand()
+{
+    // c lies 1.6 s behind a, beyond the range of ±1 s; b lies 0.8 s behind a. The pair b-c
+    // must not use the clipped difference (+0.2 s) but its own shift (+0.8 s). A second
+    // client's rater stops at half the time: the durations differ by more than a fifth.
+    datei(QStringLiteral("k_a_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("a"), rater(0, 5));
+    datei(QStringLiteral("k_b_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("b"),
+          rater(0.8, 5));
+    datei(QStringLiteral("k_c_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("c"),
+          rater(1.6, 5));
+    Druecke halb = rater(0, 6);
+    halb.resize(halb.size() / 2);
+    datei(QStringLiteral("m_a_Verlauf.dat"), QStringLiteral("m"), QStringLiteral("a"), rater(0, 5));
+    datei(QStringLiteral("m_b_Verlauf.dat"), QStringLiteral("m"), QStringLiteral("b"), halb);
+    Vergleichseinstellungen e;
+    e.versatzAutomatisch = true;
+    e.suchbereich = us(1);
+    e.wiederholungen = 50;
+    const auto [s, zeiger] = studieAusOrdner(e);
+    const Studie &studie = *zeiger;
+    QCOMPARE(studie.paare()[2].vergleich.versatz(), -us(0.8));
+    QVERIFY(!studie.paare()[2].vergleich.versatzAmRand());
+    QCOMPARE(studie.versaetze(), 4);
+    QCOMPARE(studie.versaetzeAmRand(), 1);
+    const QString warnungen = studie.warnungen().join(QLatin1Char('\n'));
+    QVERIFY2(warnungen.contains(QStringLiteral("Rater c gegen b: der Versatz gegen a liegt am Rand "
+                                               "des Suchbereichs; für dieses Paar eigens gesucht")),
+             qPrintable(warnungen));
+    Studienaufbau aufbau;
+    QVERIFY(aufbau.aufbauen(s));
+    QVERIFY2(aufbau.warnungen()
+                 .join(QLatin1Char('\n'))
+                 .contains(QStringLiteral("Klient m: die bewerteten Dauern weichen um mehr als ein "
+                                          "Fünftel ab: m_a_Verlauf.dat reicht 02:00.000")),
+             qPrintable(aufbau.warnungen().join(QLatin1Char('\n'))));
+
+    // Two sessions: the study's intervals come from resampling them, and say they are rough;
+    // the client with three raters has its own for Fleiss' kappa and Krippendorff's alpha.
+    const Intervall &i = studie.gepoolt().zeit(Vergleichsergebnis::Kategorien).kappa.intervall;
+    QVERIFY(i.definiert);
+    QCOMPARE(i.hinweis, QStringLiteral("nur 2 Sitzungen: Intervall über Sitzungen grob"));
+    QVERIFY(studie.alpha().intervall.definiert);
+    QVERIFY(studie.klienten()[0].fleiss.intervall.definiert);
+    QVERIFY(studie.klienten()[0].alpha.intervall.definiert);
 }
 
 QTEST_GUILESS_MAIN(TestStudie)
