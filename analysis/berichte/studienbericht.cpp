@@ -68,6 +68,14 @@ void mehrrater(QTextStream &aus, const Studie &s)
     aus << mehrraterHinweise(s);
 }
 
+void groessen(QTextStream &aus, const Studie &s)
+{
+    aus << "\nGrößen je Sitzung, Übereinstimmung der ersten " << s.groessen().rater()
+        << " Rater jeder Sitzung (ICC(A,1), Intervall über Sitzungen):\n";
+    aus << spaltenText(Studientabellen::groessen(s), Studientabellen::groessenRechts(),
+                       QStringLiteral("  "));
+}
+
 QStringList csvKopf()
 {
     QStringList k = {QStringLiteral("ebene"), QStringLiteral("klient"), QStringLiteral("rater_a"),
@@ -80,6 +88,10 @@ QStringList csvKopf()
         k << n + QStringLiteral("_ki_unten") << n + QStringLiteral("_ki_oben")
           << n + QStringLiteral("_ki_hinweis");
     k << QStringLiteral("intervalle_aus");
+    for (const QString &n : {QStringLiteral("einheiten"), QStringLiteral("dauer"),
+                             QStringLiteral("anteil_tl"), QStringLiteral("anteil_kl")})
+        k << QStringLiteral("icc_") + n << QStringLiteral("icc_%1_ki_unten").arg(n)
+          << QStringLiteral("icc_%1_ki_oben").arg(n) << QStringLiteral("icc_%1_ki_hinweis").arg(n);
     return k;
 }
 
@@ -112,6 +124,8 @@ void StudienBericht::text(QTextStream &aus, const Studie &s)
     paare(aus, s);
     mehrrater(aus, s);
 
+    groessen(aus, s);
+
     aus << "\nGepoolt über alle " << s.paare().size() << " Paare (Tabellen addiert)\n";
     VergleichsBericht::Kopf kopf;
     const Kreuztabelle &zeit = s.gepoolt().zeit(E::Kategorien).tabelle;
@@ -140,6 +154,7 @@ void StudienBericht::csv(QTextStream &aus, const Studie &s)
         const Schaetzung alpha = mehr ? k.alpha : Schaetzung{k.mehrrater.krippendorffAlpha(), {}};
         f << mehrraterCsv(fleiss, alpha, QString::number(k.rater.size()), k.scheiben,
                           QStringLiteral("einheiten"));
+        f << QStringList(4 * 4, QString());
         aus << csvZeile(f);
     }
     for (const Studie::Klient &k : s.klienten())
@@ -147,5 +162,7 @@ void StudienBericht::csv(QTextStream &aus, const Studie &s)
     QStringList f = {QStringLiteral("gesamt"), QString(), QString(), QString()};
     f << UebereinstimmungBericht::csvWerte(s.gepoolt(), s.einstellungen(), nullptr);
     f << mehrraterCsv(s.fleiss(), s.alpha(), QString(), scheiben, QStringLiteral("sitzungen"));
+    for (const Sitzungsgroessen::Groesse &g : s.groessen().groessen())
+        f << csvZahl(g.icc.wert, 6) << intervallCsv(g.icc);
     aus << csvZeile(f);
 }

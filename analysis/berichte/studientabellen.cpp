@@ -65,3 +65,30 @@ QList<bool> Studientabellen::mehrraterRechts()
 {
     return {false, false, true, true, true};
 }
+
+QList<QStringList> Studientabellen::groessen(const Studie &s)
+{
+    const Sitzungsgroessen &g = s.groessen();
+    QList<QStringList> zeilen = {{QStringLiteral("Größe"), QStringLiteral("Sitzungen"),
+                                  QStringLiteral("Mittel je Rater"),
+                                  QStringLiteral("ICC(A,1) [95 %-KI]")}};
+    for (const Sitzungsgroessen::Groesse &x : g.groessen()) {
+        QStringList mittel;
+        for (int r = 0; r < g.rater(); ++r) {
+            double summe = 0;
+            for (const std::vector<double> &w : x.werte)
+                summe += w[size_t(r)];
+            mittel << (x.werte.empty() ? QStringLiteral("–")
+                                       : dezimal(summe / double(x.werte.size()), 2));
+        }
+        zeilen.append({x.name + (x.einheit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(x.einheit)),
+                       QString::number(x.werte.size()), mittel.join(QStringLiteral(" / ")),
+                       wertMitIntervall(x.icc, 3)});
+    }
+    return zeilen;
+}
+
+QList<bool> Studientabellen::groessenRechts()
+{
+    return {false, true, true, true};
+}

@@ -17,15 +17,18 @@ struct Intervall
 
     static Intervall ohne(const QString &grund) { return Intervall{false, 0, 0, 0, grund, {}}; }
 
+    void punktPruefen()
+    {
+        if (definiert && hinweis.isEmpty() && oben - unten < 1e-12)
+            hinweis = QStringLiteral("Intervall auf einen Punkt geschrumpft: nicht aussagekräftig");
+    }
+
     // Below about 50 independent units an interval says little, and one that collapsed to
     // a point (every resample alike) says nothing.
     void einheitenPruefen(qint64 einheiten, const QString &was)
     {
-        if (!definiert || !hinweis.isEmpty())
-            return;
-        if (oben - unten < 1e-12)
-            hinweis = QStringLiteral("Intervall auf einen Punkt geschrumpft: nicht aussagekräftig");
-        else if (einheiten < 50)
+        punktPruefen();
+        if (definiert && hinweis.isEmpty() && einheiten < 50)
             hinweis =
                 QStringLiteral("nur %1 %2: Intervall wenig aussagekräftig").arg(einheiten).arg(was);
     }

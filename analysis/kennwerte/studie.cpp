@@ -126,6 +126,16 @@ Studie::Studie(const std::vector<Sitzung> &sitzungen,
     }
     gepoolt_ = Vergleichsergebnis(zeit, Einheitenbloecke(), ereignis, segment, 0, e.startwert);
     sitzungenZiehen();
+
+    QStringList namen;
+    std::vector<std::vector<const Sitzung *>> raterSitzungen;
+    for (const Klient &k : klienten_) {
+        namen << k.name;
+        raterSitzungen.emplace_back();
+        for (const Rater &r : k.rater)
+            raterSitzungen.back().push_back(&sitzungen[size_t(r.sitzung)]);
+    }
+    groessen_ = Sitzungsgroessen(namen, raterSitzungen, e);
 }
 
 void Studie::paarVergleichen(size_t ki, size_t a, size_t b, const std::vector<Sitzung> &sitzungen)

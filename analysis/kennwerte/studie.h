@@ -3,6 +3,7 @@
 
 #include "mehrraterzaehlung.h"
 #include "sitzungsbootstrap.h"
+#include "sitzungsgroessen.h"
 #include "studienaufbau.h"
 #include "uebereinstimmung.h"
 #include "vergleichseinstellungen.h"
@@ -72,6 +73,8 @@ public:
     // and how many of them lay on the edge of the search range.
     int versaetze() const { return versaetze_; }
     int versaetzeAmRand() const { return versaetzeAmRand_; }
+    // Units, duration and shares per session and rater, with their ICCs.
+    const Sitzungsgroessen &groessen() const { return groessen_; }
     // Shifts on the edge of the search range, pairs without shared time.
     const QStringList &warnungen() const { return warnungen_; }
 
@@ -88,6 +91,7 @@ private:
     Mehrraterzaehlung mehrraterGesamt_;
     Schaetzung fleiss_;
     Schaetzung alpha_;
+    Sitzungsgroessen groessen_;
     int versaetze_ = 0;
     int versaetzeAmRand_ = 0;
     QStringList warnungen_;
