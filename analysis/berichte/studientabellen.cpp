@@ -81,9 +81,10 @@ QList<QStringList> Studientabellen::groessen(const Studie &s)
             mittel << (x.werte.empty() ? QStringLiteral("–")
                                        : dezimal(summe / double(x.werte.size()), 2));
         }
-        zeilen.append({x.name + (x.einheit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(x.einheit)),
-                       QString::number(x.werte.size()), mittel.join(QStringLiteral(" / ")),
-                       wertMitIntervall(x.icc, 3)});
+        zeilen.append(
+            {x.name + (x.einheit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(x.einheit)),
+             QString::number(x.werte.size()), mittel.join(QStringLiteral(" / ")),
+             wertMitIntervall(x.icc, 3)});
     }
     return zeilen;
 }

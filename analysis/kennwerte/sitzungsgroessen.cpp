@@ -18,14 +18,14 @@ Intervall iccIntervall(const std::vector<std::vector<double>> &werte,
     const size_t n = werte.size();
     if (e.wiederholungen > 0 && n < 2)
         return Intervall::ohne(QStringLiteral("nur eine Sitzung"));
-    Intervall i = Bootstrap::wiederholen(
-        e.wiederholungen, e.startwert, 0, 1, [&](Zufall &zufall, std::vector<Kennwert> &w) {
-            std::vector<std::vector<double>> gezogen;
-            gezogen.reserve(n);
-            for (size_t s = 0; s < n; ++s)
-                gezogen.push_back(werte[zufall.bis(n)]);
-            w[0] = Icc(gezogen).wert();
-        })[0];
+    Intervall i = Bootstrap::wiederholen(e.wiederholungen, e.startwert, 0, 1,
+                                         [&](Zufall &zufall, std::vector<Kennwert> &w) {
+                                             std::vector<std::vector<double>> gezogen;
+                                             gezogen.reserve(n);
+                                             for (size_t s = 0; s < n; ++s)
+                                                 gezogen.push_back(werte[zufall.bis(n)]);
+                                             w[0] = Icc(gezogen).wert();
+                                         })[0];
     i.punktPruefen();
     if (i.definiert && i.hinweis.isEmpty() && n < size_t(Sitzungsbootstrap::WenigeSitzungen))
         i.hinweis = QStringLiteral("nur %1 Sitzungen: Intervall über Sitzungen grob").arg(n);
@@ -71,8 +71,8 @@ Sitzungsgroessen::Sitzungsgroessen(const QStringList &klienten,
             g.werte.push_back(zeile);
         }
         const Kennwert wert = Icc(g.werte).wert();
-        g.icc = Schaetzung{wert, wert.definiert ? iccIntervall(g.werte, e)
-                                                : Intervall::ohne(wert.grund)};
+        g.icc = Schaetzung{wert,
+                           wert.definiert ? iccIntervall(g.werte, e) : Intervall::ohne(wert.grund)};
         groessen_.push_back(g);
     }
 }

@@ -3,6 +3,7 @@
 #include "atomaredatei.h"
 #include "ausgabeformat.h"
 #include "befehlszeile.h"
+#include "blandaltman.h"
 #include "pdfbericht.h"
 #include "sequenzenbericht.h"
 #include "sichtbar.h"
@@ -46,6 +47,8 @@ int Auswertung::ausfuehren(const QStringList &argumente)
         fehler_.flush();
         return Aufruffehler;
     }
+    // A CSV table keeps its point for the programs that read it.
+    dezimalkommaSetzen(b.dezimalkomma() && !b.csv());
     int ergebnis = Erfolg;
     if (b.hilfe()) {
         aus_ << Befehlszeile::hilfetext();
@@ -89,6 +92,8 @@ int Auswertung::befehl(const Befehlszeile &b, QTextStream &ziel)
         return studie(b, sitzungen, ziel);
     if (befehl == QLatin1String("bericht"))
         return bericht(b, sitzungen);
+    if (befehl == QLatin1String("bland-altman"))
+        return blandAltman(b, sitzungen);
     return zeitleiste(b, std::move(sitzungen));
 }
 
@@ -309,6 +314,20 @@ int Auswertung::bericht(const Befehlszeile &b, const std::vector<Sitzung> &s)
     const bool ok = paar ? pdf.paarSchreiben(b.ausgabe(), *paar, fehler)
                          : pdf.studieSchreiben(b.ausgabe(), *studie, s, fehler);
     return ok ? Erfolg : scheitern(Dateifehler, fehler);
+}
+
+int Auswertung::blandAltman(const Befehlszeile &b, const std::vector<Sitzung> &s)
+{
+    int rueckgabe = Erfolg;
+    const std::unique_ptr<Studie> studie = studieAufbauen(b, s, rueckgabe);
+    if (!studie)
+        return rueckgabe;
+    if (grafik_)
+        grafik_();
+    QString fehler;
+    if (!BlandAltman(studie->groessen(), b.zeitleiste().titel).speichern(b.ausgabe(), fehler))
+        return scheitern(Dateifehler, fehler);
+    return Erfolg;
 }
 
 int Auswertung::ausgabeSchreiben(const QString &pfad, const QString &text)
