@@ -453,8 +453,8 @@ void TestAuswertung::studieEineTabelle()
     QCOMPARE(zeilen[3].split(QLatin1Char(','))[scheiben], QStringLiteral("300"));
 
     // A pair row of the study is the row the pair gets on its own.
-    // Behind the pair's columns come the 13 of the client's raters.
-    const QString zeileK1 = zeilen[1].section(QLatin1Char(','), 4, 4 + int(kopf.size()) - 4 - 14);
+    // Behind the pair's columns come 13 of the client's raters and 16 of the ICCs.
+    const QString zeileK1 = zeilen[1].section(QLatin1Char(','), 4, 4 + int(kopf.size()) - 4 - 30);
     init();
     QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
                      ordner.filePath(QStringLiteral("k1_anna_Verlauf.dat")),
