@@ -21,10 +21,21 @@ Bootstrap::Bootstrap(const Einheitenbloecke &bloecke, int wiederholungen, quint6
 
 double Bootstrap::perzentil(const std::vector<double> &sortiert, double anteil)
 {
-    const double h = double(sortiert.size() - 1) * anteil;
+    std::vector<double> werte = sortiert;
+    return auswaehlen(werte, anteil);
+}
+
+double Bootstrap::auswaehlen(std::vector<double> &werte, double anteil)
+{
+    // As perzentil, without sorting all: thousands of figures each have their resamples.
+    const double h = double(werte.size() - 1) * anteil;
     const size_t unten = size_t(std::floor(h));
-    const size_t oben = std::min(unten + 1, sortiert.size() - 1);
-    return sortiert[unten] + (h - double(unten)) * (sortiert[oben] - sortiert[unten]);
+    std::nth_element(werte.begin(), werte.begin() + qsizetype(unten), werte.end());
+    const double a = werte[unten];
+    const double b = unten + 1 < werte.size()
+                         ? *std::min_element(werte.begin() + qsizetype(unten) + 1, werte.end())
+                         : a;
+    return a + (h - double(unten)) * (b - a);
 }
 
 Kreuztabelle Bootstrap::ziehen(Zufall &zufall) const
@@ -104,7 +115,6 @@ Intervall Bootstrap::zusammenfassen(std::vector<double> &werte, const std::vecto
         return Intervall::ohne(QStringLiteral("in %1 von %2 Wiederholungen nicht definiert")
                                    .arg(undefiniert)
                                    .arg(werte.size()));
-    std::sort(werte.begin(), werte.end());
     double mittel = 0;
     for (const double x : werte)
         mittel += x;
@@ -115,7 +125,7 @@ Intervall Bootstrap::zusammenfassen(std::vector<double> &werte, const std::vecto
     Intervall i;
     i.definiert = true;
     i.standardfehler = werte.size() > 1 ? std::sqrt(quadrate / double(werte.size() - 1)) : 0.0;
-    i.unten = perzentil(werte, 0.025);
-    i.oben = perzentil(werte, 0.975);
+    i.unten = auswaehlen(werte, 0.025);
+    i.oben = auswaehlen(werte, 0.975);
     return i;
 }

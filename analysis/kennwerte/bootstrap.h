@@ -41,6 +41,8 @@ public:
 
     // The 2.5 and 97.5 percentiles, interpolated between order statistics (R's default).
     static double perzentil(const std::vector<double> &sortiert, double anteil);
+    // The same of unsorted values, which it reorders.
+    static double auswaehlen(std::vector<double> &werte, double anteil);
 
 private:
     Kreuztabelle ziehen(Zufall &zufall) const;

@@ -94,10 +94,11 @@ Kreuztabelle innerhalbSprecher(const Kreuztabelle &t, int sprecher)
     // Codes of the seven: TL, TNL, TU, KL, KNL, KU; ordered L < U < NL.
     const int l = sprecher == 0 ? TL : KL;
     const int reihe[3] = {l, l + 2, l + 1};
-    Kreuztabelle s(
-        sprecher == 0
-            ? QStringList{QStringLiteral("TL"), QStringLiteral("TU"), QStringLiteral("TNL")}
-            : QStringList{QStringLiteral("KL"), QStringLiteral("KU"), QStringLiteral("KNL")});
+    static const QStringList therapeut = {QStringLiteral("TL"), QStringLiteral("TU"),
+                                          QStringLiteral("TNL")};
+    static const QStringList klient = {QStringLiteral("KL"), QStringLiteral("KU"),
+                                       QStringLiteral("KNL")};
+    Kreuztabelle s(sprecher == 0 ? therapeut : klient);
     for (int a = 0; a < 3; ++a) {
         for (int b = 0; b < 3; ++b)
             s.hinzufuegen(a + 1, b + 1, t.anzahl(reihe[a], reihe[b]));

@@ -33,8 +33,11 @@ public:
                                  const QStringList &kuerzel) const;
 
     qint64 anzahl(int zeile, int spalte) const;
-    qint64 zeilensumme(int zeile) const;
-    qint64 spaltensumme(int spalte) const;
+    qint64 zeilensumme(int zeile) const { return gueltig(zeile) ? zeilen_[size_t(zeile - 1)] : 0; }
+    qint64 spaltensumme(int spalte) const
+    {
+        return gueltig(spalte) ? spalten_[size_t(spalte - 1)] : 0;
+    }
     qint64 summe() const { return summe_; }
     qint64 diagonale() const;
 
@@ -60,6 +63,9 @@ private:
     QStringList kuerzel_;
     int q_ = 0;
     std::vector<qint64> n_;
+    // Kept along, because the figures of a bootstrap ask for them again and again.
+    std::vector<qint64> zeilen_;
+    std::vector<qint64> spalten_;
     qint64 summe_ = 0;
 };
 

@@ -1,7 +1,9 @@
 #include "mehrraterzaehlung.h"
 
+#include <algorithm>
+
 Mehrraterzaehlung::Mehrraterzaehlung(int kategorien)
-    : q_(kategorien), summen_(2 + 2 * size_t(kategorien), 0.0)
+    : q_(std::min(kategorien, HoechstensKategorien))
 {
 }
 
@@ -30,19 +32,6 @@ void Mehrraterzaehlung::einheit(const std::vector<int> &anzahl, qint64 gewicht)
     for (int c = 0; c < q_ && size_t(c) < anzahl.size(); ++c)
         koinzidenzRand()[c] += w * anzahl[size_t(c)];
     abweichend() += w * (double(m) - gleich / double(m - 1));
-}
-
-Mehrraterzaehlung &Mehrraterzaehlung::operator+=(const Mehrraterzaehlung &andere)
-{
-    if (andere.einheiten_ == 0)
-        return *this;
-    if (einheiten_ == 0)
-        rater_ = andere.rater_;
-    raterGleich_ = raterGleich_ && andere.raterGleich_ && andere.rater_ == rater_;
-    einheiten_ += andere.einheiten_;
-    for (size_t i = 0; i < summen_.size(); ++i)
-        summen_[i] += andere.summen_[i];
-    return *this;
 }
 
 Kennwert Mehrraterzaehlung::fleissKappa() const
