@@ -4,6 +4,7 @@
 #include "testsitzung.h"
 
 #include <QImage>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +36,7 @@ private slots:
     void intervalleUndSegmentierungImCsv();
     void studieEineTabelle();
     void ausgabeInDatei();
+    void dezimalkommaUndDauerwarnung();
 
 private:
     int aufruf(const QStringList &argumente);
@@ -248,6 +250,10 @@ void TestAuswertung::kappaUndefiniertImBericht()
              qPrintable(aus_));
     QVERIFY(aus_.contains(QLatin1String("Gwets AC1:                    1.000")));
     QVERIFY(!aus_.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+    // Two units cannot give a confident interval, and the report says so.
+    QVERIFY2(aus_.contains(QStringLiteral("1.000   95 %-KI [1.000, 1.000], SE 0.000 (Intervall auf "
+                                          "einen Punkt geschrumpft: nicht aussagekräftig)")),
+             qPrintable(aus_));
 
     init();
     QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"), a, b}), 0);
@@ -326,6 +332,11 @@ void TestAuswertung::zeitleistePngUndSvg()
     const QString text = QString::fromUtf8(f.readAll());
     QVERIFY(text.contains(QStringLiteral("Therapeut lösungsfokussiert")));
     QVERIFY(text.contains(QLatin1String("Zeit (mm:ss)")));
+
+    // The two raters' quantities side by side, printed as wide as the timeline.
+    const QString ba = dir_.filePath(QStringLiteral("ba.png"));
+    QCOMPARE(aufruf({QStringLiteral("bland-altman"), a, b, QStringLiteral("-o"), ba}), 0);
+    QCOMPARE(QImage(ba).width(), bild.width());
 
     // Kept for looking at: MORVANTO_BILDER=/some/dir ctest ...
     const QString ablage = qEnvironmentVariable("MORVANTO_BILDER");
@@ -487,6 +498,32 @@ void TestAuswertung::ausgabeInDatei()
     QCOMPARE(aufruf({QStringLiteral("zusammenfassung"), a, QStringLiteral("-o"), ziel, ziel}),
              int(Auswertung::Aufruffehler));
     QVERIFY(fehler_.contains(QLatin1String("ist eine der Eingabedateien")));
+}
+
+void TestAuswertung::dezimalkommaUndDauerwarnung()
+{
+    Druecke lang;
+    for (int i = 1; i <= 60; ++i)
+        lang.emplace_back(i * 10.0, 1 + i % 7);
+    Druecke kurz = lang;
+    kurz.resize(40);
+    const QString a = datei(QStringLiteral("d_a_Verlauf.dat"), lang);
+    const QString b = datei(QStringLiteral("d_b_Verlauf.dat"), kurz);
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--dezimalkomma"), a, b}),
+             0);
+    QVERIFY2(fehler_.contains(QStringLiteral("die bewerteten Dauern weichen um mehr als ein "
+                                             "Fünftel ab: d_a_Verlauf.dat reicht 10:00.000, "
+                                             "d_b_Verlauf.dat reicht 06:40.000")),
+             qPrintable(fehler_));
+    QVERIFY2(aus_.contains(QLatin1String("Scheiben zu 0,100 s")), qPrintable(aus_));
+    QVERIFY(
+        aus_.contains(QRegularExpression(QStringLiteral("KI \\[-?\\d,\\d{3}; -?\\d,\\d{3}\\]"))));
+    // A CSV table keeps the point for the programs that read it.
+    init();
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
+                     QStringLiteral("--dezimalkomma"), a, b}),
+             0);
+    QCOMPARE(csvSpalten(aus_)("schritt_s"), QStringLiteral("0.100"));
 }
 
 QTEST_MAIN(TestAuswertung)
