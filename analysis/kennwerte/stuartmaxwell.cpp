@@ -93,12 +93,14 @@ StuartMaxwell::StuartMaxwell(const Kreuztabelle &t)
             abweichung_ = d;
             kategorie_ = k;
         }
-        if (t.zeilensumme(k) + t.spaltensumme(k) > 0)
+        // A category the raters always agree on has no difference and no variance: it
+        // would only make S singular.
+        if (t.zeilensumme(k) + t.spaltensumme(k) - 2 * t.anzahl(k, k) > 0)
             benutzt.push_back(k);
     }
     df_ = int(benutzt.size()) - 1;
     if (df_ < 1) {
-        chi_ = p_ = Kennwert::ohne(QStringLiteral("weniger als zwei Kategorien vergeben"));
+        chi_ = p_ = Kennwert::ohne(QStringLiteral("keine Abweichungen zwischen den Ratern"));
         return;
     }
     std::vector<std::vector<double>> s(size_t(df_), std::vector<double>(size_t(df_), 0.0));
@@ -114,8 +116,7 @@ StuartMaxwell::StuartMaxwell(const Kreuztabelle &t)
     }
     std::vector<double> y;
     if (!loesen(s, d, y)) {
-        // Every difference is zero where the raters never disagree.
-        chi_ = p_ = Kennwert::ohne(QStringLiteral("keine Abweichungen zwischen den Ratern"));
+        chi_ = p_ = Kennwert::ohne(QStringLiteral("Kovarianzmatrix singulär"));
         return;
     }
     double chi = 0;

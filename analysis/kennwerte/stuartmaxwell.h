@@ -6,8 +6,8 @@
 class Kreuztabelle;
 
 // Stuart-Maxwell test of marginal homogeneity: do both raters use the categories equally
-// often? Over the categories either rater used, d = row sums - column sums without the
-// last, S_kk = n_k. + n_.k - 2 n_kk, S_kl = -(n_kl + n_lk), chi^2 = d' S^-1 d with one
+// often? Over the categories the raters ever disagree on, d = row sums - column sums
+// without the last, S_kk = n_k. + n_.k - 2 n_kk, S_kl = -(n_kl + n_lk), chi^2 = d' S^-1 d with one
 // degree of freedom fewer than categories. Assumes independent pairs (paired units).
 class StuartMaxwell
 {

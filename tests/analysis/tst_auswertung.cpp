@@ -435,6 +435,14 @@ void TestAuswertung::intervalleUndSegmentierungImCsv()
             wert("ereignis_uebereinstimmung").toDouble());
     QCOMPARE(wert("ereignis_spezifisch_NIX"), QStringLiteral("1.000000"));
     QCOMPARE(wert("zeit_spezifisch_TU"), QString());
+
+    // The columns added later, behind all others: PABAK from the share of agreement, the
+    // test of the margins, the caution of an interval from 7 units.
+    QVERIFY(qAbs(wert("zeit_pabak").toDouble() -
+                 (7 * wert("zeit_uebereinstimmung").toDouble() - 1) / 6) < 1e-5);
+    QCOMPARE(kopf.last(), QStringLiteral("ereignis_stuart_maxwell_p"));
+    QVERIFY(wert("ereignis_stuart_maxwell_p").toDouble() > 0);
+    QVERIFY(wert("zeit_kappa_ki_hinweis").contains(QStringLiteral("wenig aussagekräftig")));
 }
 
 void TestAuswertung::studieEineTabelle()
@@ -460,8 +468,12 @@ void TestAuswertung::studieEineTabelle()
         QCOMPARE(z.split(QLatin1Char(',')).size(), kopf.size());
     QVERIFY(zeilen[1].startsWith(QLatin1String("paar,k1,anna,bert,")));
     QVERIFY(zeilen[3].startsWith(QLatin1String("gesamt,,,,,,,")));
-    const int scheiben = int(kopf.indexOf(QStringLiteral("zeit_scheiben")));
-    QCOMPARE(zeilen[3].split(QLatin1Char(','))[scheiben], QStringLiteral("300"));
+    const QStringList gesamt = zeilen[3].split(QLatin1Char(','));
+    QCOMPARE(gesamt[kopf.indexOf(QStringLiteral("zeit_scheiben"))], QStringLiteral("300"));
+    // The study's intervals come from its two sessions, and say they are rough.
+    QCOMPARE(gesamt[kopf.indexOf(QStringLiteral("intervalle_aus"))], QStringLiteral("sitzungen"));
+    QCOMPARE(gesamt[kopf.indexOf(QStringLiteral("zeit_kappa_ki_hinweis"))],
+             QStringLiteral("nur 2 Sitzungen: Intervall über Sitzungen grob"));
 
     // A pair row of the study is the row the pair gets on its own.
     // Behind the pair's columns come 13 of the client's raters and 16 of the ICCs.
