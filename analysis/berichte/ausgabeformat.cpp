@@ -82,6 +82,17 @@ QString prozentText(const Kennwert &k)
     return dezimal(k.wert * 100.0, 1) + QStringLiteral(" %");
 }
 
+QStringList hinweise(const std::vector<const Schaetzung *> &schaetzungen)
+{
+    QStringList h;
+    for (const Schaetzung *s : schaetzungen) {
+        const Intervall &i = s->intervall;
+        if (i.definiert && !i.hinweis.isEmpty() && !h.contains(i.hinweis))
+            h << i.hinweis;
+    }
+    return h;
+}
+
 QString csvFeld(const QString &text)
 {
     static const QString besondere = QStringLiteral(",\"\n\r");

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 // Number and table formatting for the reports: a decimal point whatever the locale, so
 // that text and CSV read the same everywhere; a decimal comma in text and PDF only when
@@ -29,6 +30,9 @@ QString zahlOderStrich(const Kennwert &k, int stellen);
 // after an interval that carries a caution.
 QString wertMitIntervall(const Schaetzung &s, int stellen);
 QString prozentText(const Kennwert &k);
+// The cautions of the defined intervals among them, each once, for the note under a table
+// that marks them with "*".
+QStringList hinweise(const std::vector<const Schaetzung *> &schaetzungen);
 
 QString csvFeld(const QString &text);
 QString csvZeile(const QStringList &felder);

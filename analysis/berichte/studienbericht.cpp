@@ -32,23 +32,10 @@ void paare(QTextStream &aus, const Studie &s)
                        QStringLiteral("  "));
 }
 
-// A caution of any interval in the multi-rater table, once each.
-QString mehrraterHinweise(const Studie &s)
+QString hinweisZeilen(const std::vector<const Schaetzung *> &schaetzungen)
 {
-    QStringList hinweise;
-    const auto merken = [&](const Schaetzung &x) {
-        if (x.intervall.definiert && !x.intervall.hinweis.isEmpty() &&
-            !hinweise.contains(x.intervall.hinweis))
-            hinweise << x.intervall.hinweis;
-    };
-    for (const Studie::Klient &k : s.klienten()) {
-        merken(k.fleiss);
-        merken(k.alpha);
-    }
-    merken(s.fleiss());
-    merken(s.alpha());
     QString text;
-    for (const QString &h : std::as_const(hinweise))
+    for (const QString &h : hinweise(schaetzungen))
         text += QStringLiteral("  *: ") + h + QLatin1Char('\n');
     return text;
 }
@@ -65,7 +52,10 @@ void mehrrater(QTextStream &aus, const Studie &s)
     aus << "  Intervalle je Klient: Bootstrap über Blöcke von Sinneinheiten des ersten Raters; "
            "über alle Klienten: "
         << VergleichsBericht::sitzungsMethode(s.einstellungen(), int(s.klienten().size())) << '\n';
-    aus << mehrraterHinweise(s);
+    std::vector<const Schaetzung *> alle = {&s.fleiss(), &s.alpha()};
+    for (const Studie::Klient &k : s.klienten())
+        alle.insert(alle.end(), {&k.fleiss, &k.alpha});
+    aus << hinweisZeilen(alle);
 }
 
 void groessen(QTextStream &aus, const Studie &s)
@@ -74,6 +64,10 @@ void groessen(QTextStream &aus, const Studie &s)
         << " Rater jeder Sitzung (ICC(A,1), Intervall über Sitzungen):\n";
     aus << spaltenText(Studientabellen::groessen(s), Studientabellen::groessenRechts(),
                        QStringLiteral("  "));
+    std::vector<const Schaetzung *> alle;
+    for (const Sitzungsgroessen::Groesse &g : s.groessen().groessen())
+        alle.push_back(&g.icc);
+    aus << hinweisZeilen(alle);
 }
 
 QStringList csvKopf()

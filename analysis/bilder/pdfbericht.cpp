@@ -52,17 +52,14 @@ bool pdfSchreiben(const QString &pfad, const QString &titel,
 // The cautions of the intervals shown, once each, after a "*".
 QString hinweise(const Vergleichsergebnis &e)
 {
-    QStringList h;
+    std::vector<const Schaetzung *> alle;
     for (const E::Ansicht a : {E::Zeit, E::Ereignis, E::Segmentierung}) {
         for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
             const Kennzahlen &k = e.kennzahlen(a, ebene);
-            for (const Schaetzung *s : {&k.kappa, &k.ac1, &k.pabak}) {
-                if (s->intervall.definiert && !s->intervall.hinweis.isEmpty() &&
-                    !h.contains(s->intervall.hinweis))
-                    h << s->intervall.hinweis;
-            }
+            alle.insert(alle.end(), {&k.kappa, &k.ac1, &k.pabak});
         }
     }
+    const QStringList h = ::hinweise(alle);
     return h.isEmpty() ? QString()
                        : QStringLiteral(" „*“: ") + h.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
