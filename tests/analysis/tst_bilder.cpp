@@ -263,7 +263,8 @@ void TestBilder::berichtStudie()
     }
     const QString pdf = dir_.filePath(QStringLiteral("studie.pdf"));
     QCOMPARE(aufruf({QStringLiteral("bericht"), studie.path(), QStringLiteral("-o"), pdf,
-                     QStringLiteral("--titel"), QStringLiteral("Studie Ü")}),
+                     QStringLiteral("--titel"), QStringLiteral("Studie Ü"),
+                     QStringLiteral("--dezimalkomma")}),
              0);
     int seiten = 0;
     const QString text = pdfText(pdf, seiten);
@@ -273,8 +274,29 @@ void TestBilder::berichtStudie()
           "Kennwerte, gepoolt über alle Paare", "Fleiss' Kappa", "Krippendorffs Alpha",
           "Für den Methodenteil", "Je Paar", "Zeitleisten je Klient", "Klient k1", "Klient k2",
           "Klient k3", "Bootstrap über ganze Sitzungen", "nur 3 Sitzungen", "ICC(A,1)",
-          "Bland-Altman"})
+          "Bland-Altman", "Scheiben zu 0,1 s",
+          // Sessions of eight minutes in rows of five.
+          "Ausschnitt 05:00.000 bis 10:00.000"})
         QVERIFY2(text.contains(QString::fromUtf8(erwartet)), erwartet);
+    // No page ends with a section's heading: it goes with its content.
+    const QStringList abschnitte = {QStringLiteral("Kennwerte, gepoolt über alle Paare"),
+                                    QStringLiteral("Größen je Sitzung"),
+                                    QStringLiteral("Alle Rater eines Klienten (zeitbasiert)"),
+                                    QStringLiteral("Kreuztabellen, gepoolt"),
+                                    QStringLiteral("Je Kategorie, gepoolt"),
+                                    QStringLiteral("Für den Methodenteil"),
+                                    QStringLiteral("Für den Ergebnisteil"),
+                                    QStringLiteral("Quellen"),
+                                    QStringLiteral("Je Paar"),
+                                    QStringLiteral("Zeitleisten je Klient")};
+    for (const QString &seite : text.split(QLatin1Char('\f'))) {
+        QStringList zeilen = seite.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        while (!zeilen.isEmpty() && (zeilen.last().trimmed().isEmpty() ||
+                                     zeilen.last().contains(QStringLiteral("– Seite"))))
+            zeilen.removeLast();
+        QVERIFY2(zeilen.isEmpty() || !abschnitte.contains(zeilen.last().trimmed()),
+                 qPrintable(zeilen.value(zeilen.size() - 1)));
+    }
     // The client with three raters has its own multi-rater line.
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("k2\\s+r0, r1, r2\\s+\\d+"))));
 }

@@ -21,6 +21,7 @@ private slots:
     void paareWieEinzelvergleich();
     void dreiRater();
     void abgeleiteterVersatzAmRand();
+    void jederKennwertInSeinemIntervall();
 
 private:
     void datei(const QString &name, const QString &klient, const QString &rater, const Druecke &d);
@@ -260,6 +261,52 @@ void TestStudie::abgeleiteterVersatzAmRand()
     QVERIFY(studie.alpha().intervall.definiert);
     QVERIFY(studie.klienten()[0].fleiss.intervall.definiert);
     QVERIFY(studie.klienten()[0].alpha.intervall.definiert);
+}
+
+void TestStudie::jederKennwertInSeinemIntervall()
+{
+    // Every study figure gets its interval from its own place among the resampled figures:
+    // each value lies in its interval. Blocks (--block) reach the multi-rater intervals too.
+    for (int k = 0; k < 4; ++k) {
+        const QString klient = QStringLiteral("k%1").arg(k);
+        for (int r = 0; r < 3; ++r)
+            datei(klient + QStringLiteral("_r%1_Verlauf.dat").arg(r), klient,
+                  QStringLiteral("r%1").arg(r), rater(0, r == 0 ? 100 : 2 + k + r));
+    }
+    Vergleichseinstellungen e;
+    e.wiederholungen = 300;
+    const auto [s, zeiger] = studieAusOrdner(e);
+    const Vergleichsergebnis &g = zeiger->gepoolt();
+    int geprueft = 0;
+    for (const auto a : {Vergleichsergebnis::Zeit, Vergleichsergebnis::Ereignis,
+                         Vergleichsergebnis::Segmentierung}) {
+        for (const auto ebene : {Vergleichsergebnis::Kategorien, Vergleichsergebnis::Sprecher}) {
+            const Kennzahlen &k = g.kennzahlen(a, ebene);
+            std::vector<const Schaetzung *> alle = {&k.kappa, &k.ac1, &k.pabak, &k.gewichtet[0],
+                                                    &k.gewichtet[1]};
+            for (const Schaetzung &c : k.kategorieKappa)
+                alle.push_back(&c);
+            for (const Schaetzung *x : alle) {
+                if (!x->intervall.definiert)
+                    continue;
+                ++geprueft;
+                QVERIFY2(x->intervall.unten <= x->wert.wert + 1e-9 &&
+                             x->wert.wert <= x->intervall.oben + 1e-9,
+                         qPrintable(QStringLiteral("%1 nicht in [%2, %3]")
+                                        .arg(x->wert.wert)
+                                        .arg(x->intervall.unten)
+                                        .arg(x->intervall.oben)));
+            }
+        }
+    }
+    QVERIFY(geprueft > 40);
+    for (const Schaetzung *x : {&zeiger->fleiss(), &zeiger->alpha(), &zeiger->klienten()[1].fleiss,
+                                &zeiger->klienten()[1].alpha})
+        QVERIFY(x->intervall.unten <= x->wert.wert && x->wert.wert <= x->intervall.oben);
+
+    e.block = 1000;
+    const auto [s2, ganz] = studieAusOrdner(e);
+    QCOMPARE(ganz->klienten()[1].fleiss.intervall.grund, QStringLiteral("zu wenige Einheiten"));
 }
 
 QTEST_GUILESS_MAIN(TestStudie)
