@@ -136,9 +136,9 @@ void VergleichsBericht::segmentierung(QTextStream &aus, const Vergleichsergebnis
 
 void VergleichsBericht::jeKategorie(QTextStream &aus, const Vergleichsergebnis &e)
 {
-    aus << "\nJe Kategorie: spezifische Übereinstimmung (spez.), Kappa der Kategorie gegen alle\n"
-           "übrigen mit 95-%-KI, Prävalenz- (PI) und Bias-Index (BI) zeitbasiert; \"–\": von\n"
-           "keinem Rater vergeben\n";
+    aus << "\nJe Kategorie: spezifische Übereinstimmung (zeitb., ereign., Segm.), daneben Kappa\n"
+           "der Kategorie gegen alle übrigen mit 95-%-KI; Prävalenz- (PI) und Bias-Index (BI)\n"
+           "zeitbasiert; \"–\": von keinem Rater vergeben\n";
     QList<QStringList> zeilen = {kategorieKopf()};
     zeilen += kategorieZeilen(e);
     aus << spaltenText(zeilen, kategorieRechts(), QStringLiteral("  "));
@@ -146,11 +146,10 @@ void VergleichsBericht::jeKategorie(QTextStream &aus, const Vergleichsergebnis &
 
 QStringList VergleichsBericht::kategorieKopf()
 {
-    return {QStringLiteral("Kategorie"),  QStringLiteral("zeitb. spez."),
-            QStringLiteral("Kappa [KI]"), QStringLiteral("ereign. spez."),
-            QStringLiteral("Kappa [KI]"), QStringLiteral("Segm. spez."),
-            QStringLiteral("Kappa [KI]"), QStringLiteral("PI"),
-            QStringLiteral("BI")};
+    return {
+        QStringLiteral("Kategorie"),  QStringLiteral("zeitb."),     QStringLiteral("Kappa [KI]"),
+        QStringLiteral("ereign."),    QStringLiteral("Kappa [KI]"), QStringLiteral("Segm."),
+        QStringLiteral("Kappa [KI]"), QStringLiteral("PI"),         QStringLiteral("BI")};
 }
 
 QList<bool> VergleichsBericht::kategorieRechts()

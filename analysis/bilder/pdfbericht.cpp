@@ -142,7 +142,8 @@ void PdfBericht::jeKategorie(Seitensatz &satz, const Vergleichsergebnis &e)
     zeilen += VergleichsBericht::kategorieZeilen(e);
     satz.tabelle(zeilen, {0.1, 0.08, 0.165, 0.085, 0.165, 0.08, 0.165, 0.08, 0.08},
                  VergleichsBericht::kategorieRechts());
-    satz.absatz(QStringLiteral("spez.: spezifische Übereinstimmung 2·n(k,k) / (n(k,·) + n(·,k)); "
+    satz.absatz(QStringLiteral("zeitb., ereign., Segm.: spezifische Übereinstimmung 2·n(k,k) / "
+                               "(n(k,·) + n(·,k)) der drei Ansichten; "
                                "Kappa [KI]: Cohens Kappa der Kategorie gegen alle übrigen mit "
                                "95-%-KI; PI und BI: Prävalenz- (a − d) / n und Bias-Index "
                                "(b − c) / n der Kategorie gegen alle übrigen, zeitbasiert; „–“: "
@@ -170,10 +171,11 @@ void PdfBericht::zeitleisteInZeilen(Seitensatz &satz, const std::vector<Sitzung>
         return;
     }
     Zeitleistenoptionen o = optionen;
-    for (qint64 von = 0; von < ende; von += zeile) {
+    for (qint64 von = 0; von < ende; von = o.bis) {
         o.von = von;
-        o.bis = von + zeile;
-        o.legende = optionen.legende && von + zeile >= ende;
+        // A few seconds left over go into the last row rather than one of their own.
+        o.bis = ende - von <= zeile + zeile / 5 ? ende : von + zeile;
+        o.legende = optionen.legende && o.bis >= ende;
         const Zeitleiste z(sitzungen, 0, o);
         satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
         o.titel.clear();

@@ -56,7 +56,7 @@ const QHash<QString, QStringList> &geltung()
         {optBis, {befehlZeitleiste, befehlBericht}},
         {optDezimalkomma,
          {befehlZusammenfassung, befehlUebereinstimmung, befehlStudie, befehlSequenzen,
-          befehlBericht, befehlBlandAltman}},
+          befehlZeitleiste, befehlBericht, befehlBlandAltman}},
     };
     return g;
 }
