@@ -98,7 +98,7 @@ void VergleichsBericht::text(QTextStream &aus, const Vergleichsergebnis &e,
     kennzahlen(aus, e.ereignis(E::Kategorien), QStringLiteral("  "));
     aus << "  Intervalle: " << (kopf.intervalle.isEmpty() ? ereignisMethode() : kopf.intervalle)
         << '\n';
-    aus << "  " << randhomogenitaet(gepaart) << '\n';
+    aus << "  " << randhomogenitaet(gepaart, !kopf.intervalle.isEmpty()) << '\n';
     tabelle(aus, gepaart, QStringLiteral("Anzahl gepaarter Einheiten"));
     sprecher(aus, e.ereignis(E::Sprecher));
 
@@ -196,7 +196,7 @@ QStringList VergleichsBericht::innerhalbSprecher(const Vergleichsergebnis &e)
     return zeilen;
 }
 
-QString VergleichsBericht::randhomogenitaet(const Kreuztabelle &t)
+QString VergleichsBericht::randhomogenitaet(const Kreuztabelle &t, bool gepoolt)
 {
     const StuartMaxwell sm(t);
     if (!sm.chiQuadrat().definiert)
@@ -211,5 +211,9 @@ QString VergleichsBericht::randhomogenitaet(const Kreuztabelle &t)
                  .arg(t.kuerzel(sm.groessteAbweichung()))
                  .arg(std::abs(sm.abweichung()))
                  .arg(sm.abweichung() > 0 ? QStringLiteral("öfter") : QStringLiteral("seltener"));
+    // The pairs of one session are not independent: the same caution as for the intervals.
+    if (gepoolt)
+        s += QStringLiteral(" (über alle Paare, deren Einheiten dabei als unabhängig gelten: p "
+                            "eher zu klein)");
     return s;
 }

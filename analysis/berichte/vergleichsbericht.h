@@ -45,8 +45,9 @@ public:
     static QList<bool> kategorieRechts();
     // Within each speaker on L < U < NL: a line per view with the weighted kappas.
     static QStringList innerhalbSprecher(const Vergleichsergebnis &e);
-    // The Stuart-Maxwell test on the paired units, in one sentence.
-    static QString randhomogenitaet(const Kreuztabelle &t);
+    // The Stuart-Maxwell test on the paired units, in one sentence; pooled over pairs with
+    // the caution that it takes their units as independent.
+    static QString randhomogenitaet(const Kreuztabelle &t, bool gepoolt);
 
 private:
     static void kennzahlen(QTextStream &aus, const Kennzahlen &k, const QString &einrueckung);

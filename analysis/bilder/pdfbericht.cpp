@@ -87,7 +87,8 @@ bool PdfBericht::studieSchreiben(const QString &pfad, const Studie &s,
         pfad, titel, [&](Seitensatz &satz) { studieSetzen(satz, s, sitzungen); }, fehler);
 }
 
-void PdfBericht::kennwerte(Seitensatz &satz, const Vergleichsergebnis &e, const QString &intervalle)
+void PdfBericht::kennwerte(Seitensatz &satz, const Vergleichsergebnis &e, const QString &intervalle,
+                           bool gepoolt)
 {
     QList<QStringList> zeilen = {{QStringLiteral("Ansicht"), QStringLiteral("n"),
                                   QStringLiteral("Übereinst."), QStringLiteral("Cohens Kappa [KI]"),
@@ -121,7 +122,7 @@ void PdfBericht::kennwerte(Seitensatz &satz, const Vergleichsergebnis &e, const 
     for (const QString &z : VergleichsBericht::innerhalbSprecher(e))
         weitere += QLatin1Char('\n') + z;
     weitere += QLatin1Char('\n') +
-               VergleichsBericht::randhomogenitaet(e.ereignis(E::Kategorien).tabelle) +
+               VergleichsBericht::randhomogenitaet(e.ereignis(E::Kategorien).tabelle, gepoolt) +
                QStringLiteral(" (gepaarte Einheiten)");
     satz.absatz(weitere, 8);
 }
@@ -203,7 +204,8 @@ void PdfBericht::paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const
     satz.ueberschrift(QStringLiteral("Kennwerte"), 2);
     kennwerte(satz, u.ergebnis(),
               QStringLiteral("zeitbasiert: %1; ereignisbasiert: %2")
-                  .arg(VergleichsBericht::zeitMethode(v), VergleichsBericht::ereignisMethode()));
+                  .arg(VergleichsBericht::zeitMethode(v), VergleichsBericht::ereignisMethode()),
+              false);
     satz.ueberschrift(QStringLiteral("Kreuztabellen"), 2);
     raster(satz, u.ergebnis());
     satz.ueberschrift(QStringLiteral("Je Kategorie"), 2);
@@ -236,7 +238,8 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
                              : versatzText(v.versatz)));
 
     satz.ueberschrift(QStringLiteral("Kennwerte, gepoolt über alle Paare"), 2);
-    kennwerte(satz, s.gepoolt(), VergleichsBericht::sitzungsMethode(v, int(s.klienten().size())));
+    kennwerte(satz, s.gepoolt(), VergleichsBericht::sitzungsMethode(v, int(s.klienten().size())),
+              true);
     satz.ueberschrift(QStringLiteral("Alle Rater eines Klienten (zeitbasiert)"), 2);
     satz.tabelle(Studientabellen::mehrrater(s), {0.12, 0.26, 0.12, 0.25, 0.25},
                  Studientabellen::mehrraterRechts());

@@ -33,7 +33,8 @@ private:
     void studieSetzen(Seitensatz &satz, const Studie &s,
                       const std::vector<Sitzung> &sitzungen) const;
     // intervalle: how the intervals were obtained.
-    static void kennwerte(Seitensatz &satz, const Vergleichsergebnis &e, const QString &intervalle);
+    static void kennwerte(Seitensatz &satz, const Vergleichsergebnis &e, const QString &intervalle,
+                          bool gepoolt);
     static void zeitleisteInZeilen(Seitensatz &satz, const std::vector<Sitzung> &sitzungen,
                                    const Zeitleistenoptionen &optionen);
     static void raster(Seitensatz &satz, const Vergleichsergebnis &e);
