@@ -46,6 +46,7 @@ private:
     int sequenzen(const Befehlszeile &b, const std::vector<Sitzung> &s, QTextStream &ziel);
     int zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s);
     int bericht(const Befehlszeile &b, const std::vector<Sitzung> &s);
+    int blandAltman(const Befehlszeile &b, const std::vector<Sitzung> &s);
     // Null with rueckgabe set when there is nothing to compare; warnings go out on the way.
     std::unique_ptr<Uebereinstimmung>
     paarVergleichen(const Befehlszeile &b, const std::vector<Sitzung> &s, int &rueckgabe);
