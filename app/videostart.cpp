@@ -6,17 +6,19 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 
-QByteArray VideoStart::tastenKonfiguration(const QByteArray &eigene)
+QByteArray VideoStart::tastenKonfiguration(const QByteArray &eigene, bool stumm)
 {
     QByteArray text = eigene;
     if (!text.isEmpty() && !text.endsWith('\n'))
         text += '\n';
-    text += "# Written by morvanto-video: the rating keys go to Morvanto, with the\n"
-            "# player's position at the key.\n";
+    text += stumm ? "# Written by morvanto-video: the rating keys do nothing in a review.\n"
+                  : "# Written by morvanto-video: the rating keys go to Morvanto, with the\n"
+                    "# player's position at the key.\n";
     const QByteArray nachricht = MpvProtokoll::tastenNachricht;
     for (const char taste : QByteArray(MpvProtokoll::tasten)) {
         const QByteArray befehl =
-            " script-message " + nachricht + ' ' + taste + " ${=playback-time}\n";
+            stumm ? QByteArray(" ignore\n")
+                  : " script-message " + nachricht + ' ' + taste + " ${=playback-time}\n";
         text += taste + befehl;
         // The number block's digits are keys of their own for the player.
         if (taste >= '0' && taste <= '9')

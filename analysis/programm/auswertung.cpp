@@ -7,9 +7,9 @@
 #include "eafdokument.h"
 #include "pdfbericht.h"
 #include "raterabschnitte.h"
+#include "raterspuren.h"
 #include "sequenzenbericht.h"
 #include "sichtbar.h"
-#include "spurnamen.h"
 #include "studie.h"
 #include "studienaufbau.h"
 #include "studienbericht.h"
@@ -314,19 +314,15 @@ Angleichung Auswertung::angleichen(const Befehlszeile &b, std::vector<Sitzung> &
 
 int Auswertung::exportieren(const Befehlszeile &b, std::vector<Sitzung> s, QTextStream &ziel)
 {
-    for (size_t i = 1; i < s.size(); ++i) {
-        const QString klienten = Studienaufbau::klientenWarnung(s[0], s[i]);
-        if (!klienten.isEmpty())
-            warnen(klienten);
-    }
-    angleichen(b, s);
-    const QStringList namen = spurNamen(s, b.zeitleiste().namen);
+    const Raterspuren spuren(std::move(s), b.vergleich(), b.zeitleiste().namen);
+    for (const QString &w : spuren.warnungen())
+        warnen(w);
     Untertitel::Format format;
     if (Untertitel::formatErkennen(b.ausgabe(), format)) {
-        ziel << Untertitel(Raterabschnitte(s), namen).text(format);
+        ziel << Untertitel(Raterabschnitte(spuren.sitzungen()), spuren.namen()).text(format);
         return Erfolg;
     }
-    EafDokument eaf(s, namen);
+    EafDokument eaf(spuren.sitzungen(), spuren.namen());
     if (!b.video().isEmpty())
         eaf.videoVerknuepfen(b.video(), b.ausgabe());
     ziel << eaf.text();
