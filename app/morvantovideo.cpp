@@ -35,6 +35,9 @@ const char *const hilfe =
     "  --versatz SEKUNDEN|auto, --suchbereich SEKUNDEN, --schritt SEKUNDEN\n"
     "             verschieben spätere Verlaufsdateien auf die erste, wie bei\n"
     "             morvanto-auswertung\n"
+    "  --ohne-meldungen  Morvanto antwortet nicht im Bild des Players (sonst unten im Bild:\n"
+    "             jede gespeicherte Einschätzung, Korrigieren, Run und Pause, Tasten ohne\n"
+    "             Wirkung und warum, Warnungen)\n"
     "  --help     zeigt diese Hilfe\n"
     "  --version  gibt die Versionsnummer aus\n";
 

@@ -60,7 +60,12 @@ QStringList VideoStart::argumente(const QString &sockel, const QString &tastenDa
                      QStringLiteral("--osd-level=3"),
                      QStringLiteral("--osd-fractions"),
                      QStringLiteral("--title=Morvanto-Video: ${media-title}")};
-    return a + eigene;
+    // Our own option: Morvanto reads the player's script options when it couples.
+    QStringList rest = eigene;
+    if (rest.removeAll(QLatin1String(ohneMeldungen)) > 0)
+        a << QStringLiteral("--script-opts-append=%1=nein")
+                 .arg(QLatin1String(MpvProtokoll::anzeigeOption));
+    return a + rest;
 }
 
 bool VideoStart::spielerLaeuft(const QString &sockel)

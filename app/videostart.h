@@ -12,6 +12,8 @@ class VideoStart
 {
 public:
     static constexpr const char *tastenDateiName = "morvanto-mpv-tasten.conf";
+    // The rater prefers silence: Morvanto answers nothing in the player's picture.
+    static constexpr const char *ohneMeldungen = "--ohne-meldungen";
 
     // mpv's own meanings of these keys are replaced in this player; the rater's own key
     // configuration comes first, so that the rest of it still holds. stumm: the keys do
