@@ -9,6 +9,7 @@
 #include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
 #include "sitzungsnamen.h"
+#include "spielerrueckmeldung.h"
 #include "verlaufspeichern.h"
 #include "videokopplung.h"
 #include "wiederherstellungsfrage.h"
@@ -703,6 +704,7 @@ void MorvantoDialog::videoKopplungStarten(const QString &sockel)
         connect(kopplung, &VideoKopplung::titelGemeldet, this, &MorvantoDialog::kopplungZeigen);
         connect(kopplung, &VideoKopplung::tasteGemeldet, this, &MorvantoDialog::spielerTaste);
         connect(kopplung, &VideoKopplung::beendet, this, &MorvantoDialog::spielerWeg);
+        rueckmeldung = new SpielerRueckmeldung(*this, *kopplung);
     }
     kopplung->suchen(sockel);
 }
@@ -774,6 +776,7 @@ void MorvantoDialog::spielerTaste(QChar taste, qint64 positionMs)
     QWidget *modal = QApplication::activeModalWidget();
     if (!knopf || !knopf->isEnabled() || !knopf->isVisible() || (modal && modal != this)) {
         qDebug("Taste %c im Videoplayer: hier gerade ohne Wirkung", taste.toLatin1());
+        rueckmeldung->tasteOhneWirkung(taste);
         return;
     }
     spielerTastenZeit = spielerZeitpunkt(positionMs);

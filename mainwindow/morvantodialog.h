@@ -14,6 +14,7 @@
 
 class QAbstractButton;
 class QKeyEvent;
+class SpielerRueckmeldung;
 class VideoKopplung;
 class SitzungsJournal;
 class SitzungsKonfigurationDialog;
@@ -153,6 +154,8 @@ private:
 
     // The video player whose position the counter follows, once one is found.
     VideoKopplung *kopplung = nullptr;
+    // Its answers in the player's picture.
+    SpielerRueckmeldung *rueckmeldung = nullptr;
     // Run is being switched to the player's state: no command back to the player.
     bool spielerMeldet = false;
     // Pause (true) or play (false) asked of the player and not yet confirmed, and since when:

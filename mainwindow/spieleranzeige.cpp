@@ -31,6 +31,7 @@ SpielerAnzeige::SpielerAnzeige(Senden senden, QObject *parent)
 void SpielerAnzeige::abschalten(bool aus)
 {
     aus_ = aus;
+    bekannt_ = true;
     zeigen();
 }
 
@@ -56,10 +57,13 @@ void SpielerAnzeige::vergessen()
     notiz_.clear();
     dauer_.clear();
     sichtbar_ = false;
+    bekannt_ = false;
 }
 
 void SpielerAnzeige::zeigen()
 {
+    if (!bekannt_)
+        return;
     QStringList zeilen;
     if (!aus_) {
         for (const auto &[art, text] : dauer_)

@@ -30,7 +30,8 @@ public:
 
     explicit SpielerAnzeige(Senden senden, QObject *parent = nullptr);
 
-    // The rater asked the player for silence: nothing is shown, and what is shown goes.
+    // Whether the rater asked the player for silence; until the player said so, nothing is
+    // shown, and what came meanwhile is shown then unless silence was asked.
     void abschalten(bool aus);
     bool abgeschaltet() const { return aus_; }
     void notiz(const QString &text);
@@ -55,6 +56,7 @@ private:
     QString notiz_;
     std::map<Dauer, QString> dauer_;
     bool aus_ = false;
+    bool bekannt_ = false;
     bool sichtbar_ = false;
 };
 
