@@ -18,7 +18,7 @@ QString kuerzel(int kategorie)
 } // namespace
 
 SpielerAnzeige::SpielerAnzeige(Senden senden, QObject *parent)
-    : QObject(parent), senden_(std::move(senden))
+    : QObject(parent), kanal_(std::move(senden))
 {
     notizTakt_.setSingleShot(true);
     notizTakt_.setInterval(notizMs);
@@ -26,6 +26,9 @@ SpielerAnzeige::SpielerAnzeige(Senden senden, QObject *parent)
         notiz_.clear();
         zeigen();
     });
+    sendeTakt_.setSingleShot(true);
+    sendeTakt_.setInterval(0);
+    connect(&sendeTakt_, &QTimer::timeout, this, &SpielerAnzeige::senden);
 }
 
 void SpielerAnzeige::abschalten(bool aus)
@@ -58,12 +61,17 @@ void SpielerAnzeige::vergessen()
     dauer_.clear();
     sichtbar_ = false;
     bekannt_ = false;
+    sendeTakt_.stop();
 }
 
 void SpielerAnzeige::zeigen()
 {
-    if (!bekannt_)
-        return;
+    if (bekannt_)
+        sendeTakt_.start();
+}
+
+void SpielerAnzeige::senden()
+{
     QStringList zeilen;
     if (!aus_) {
         for (const auto &[art, text] : dauer_)
@@ -75,7 +83,7 @@ void SpielerAnzeige::zeigen()
     if (zeilen.isEmpty() && !sichtbar_)
         return;
     sichtbar_ = !zeilen.isEmpty();
-    senden_(MpvProtokoll::anzeigeBefehl(zeilen));
+    kanal_(MpvProtokoll::anzeigeBefehl(zeilen));
 }
 
 QString SpielerAnzeige::gekoppelt(const QString &klient, const QString &rater)

@@ -49,10 +49,14 @@ public:
     static QString wirktNicht(QChar taste, const QString &grund);
 
 private:
+    // After the event that asked for it: a press's own work on the GUI thread stays what it
+    // was, and what one event changes goes out as one command.
     void zeigen();
+    void senden();
 
-    Senden senden_;
+    Senden kanal_;
     QTimer notizTakt_;
+    QTimer sendeTakt_;
     QString notiz_;
     std::map<Dauer, QString> dauer_;
     bool aus_ = false;

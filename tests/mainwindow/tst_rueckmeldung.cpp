@@ -120,6 +120,7 @@ void TstRueckmeldung::texteBereinigt()
     SpielerAnzeige a([&](const QByteArray &b) { gesendet = b; });
     a.abschalten(false);
     a.notiz(SpielerAnzeige::gekoppelt(roh, QStringLiteral("elmaro")));
+    QTRY_VERIFY(!gesendet.isEmpty());
     // Our own style tag opens the overlay, and nothing after it does.
     const QString daten = QJsonDocument::fromJson(gesendet)
                               .object()
