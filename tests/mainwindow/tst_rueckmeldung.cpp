@@ -7,8 +7,6 @@
 #include "testspieler.h"
 #include "videokopplung.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -121,14 +119,9 @@ void TstRueckmeldung::texteBereinigt()
     a.abschalten(false);
     a.notiz(SpielerAnzeige::gekoppelt(roh, QStringLiteral("elmaro")));
     QTRY_VERIFY(!gesendet.isEmpty());
-    // Our own style tag opens the overlay, and nothing after it does.
-    const QString daten = QJsonDocument::fromJson(gesendet)
-                              .object()
-                              .value(QStringLiteral("command"))
-                              .toObject()
-                              .value(QStringLiteral("data"))
-                              .toString();
-    QVERIFY2(daten.count(QLatin1Char('{')) == 1 && daten.contains(sauber), qPrintable(daten));
+    // Our own style tag opens the overlay, and nothing after it does: the command's two JSON
+    // objects and that tag.
+    QVERIFY2(gesendet.count('{') == 3 && gesendet.contains(sauber.toUtf8()), gesendet.constData());
 }
 
 // Each step of a session, in the player's window and in Morvanto's, and what the player shows.
@@ -194,9 +187,6 @@ void TstRueckmeldung::stillAufWunsch()
     // Every answer would have gone out by the time the player took its next command.
     spieler->befehl({QStringLiteral("get_property"), QStringLiteral("pause")});
     QCOMPARE(angezeigt(), QStringList());
-    // The player's own display keys still work.
-    spieler->befehl({QStringLiteral("keypress"), QStringLiteral("o")});
-    QTRY_VERIFY(dateiInhalt(log).contains("Run command: show-progress"));
 }
 
 QTEST_MAIN(TstRueckmeldung)
