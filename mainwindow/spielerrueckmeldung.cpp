@@ -1,7 +1,6 @@
 #include "spielerrueckmeldung.h"
 
 #include "morvantodialog.h"
-#include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
 #include "spieleranzeige.h"
 #include "videokopplung.h"
@@ -9,8 +8,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 
-SpielerRueckmeldung::SpielerRueckmeldung(MorvantoDialog &fenster, VideoKopplung &kopplung)
-    : QObject(&fenster), fenster(fenster), kopplung(kopplung)
+SpielerRueckmeldung::SpielerRueckmeldung(MorvantoDialog &fenster, VideoKopplung &kopplung,
+                                         QObject *parent)
+    : QObject(parent), fenster(fenster), kopplung(kopplung)
 {
     connect(&kopplung, &VideoKopplung::gefunden, this, &SpielerRueckmeldung::gekoppelt);
     connect(&kopplung, &VideoKopplung::standGemeldet, this, &SpielerRueckmeldung::bereichPruefen);
@@ -25,9 +25,9 @@ SpielerRueckmeldung::SpielerRueckmeldung(MorvantoDialog &fenster, VideoKopplung 
             &SpielerRueckmeldung::countdown);
     connect(fenster.SldSecs, &QSlider::valueChanged, this, &SpielerRueckmeldung::bereichPruefen);
     connect(fenster.SldMins, &QSlider::valueChanged, this, &SpielerRueckmeldung::bereichPruefen);
-    connect(fenster.sitzungsJournal(), &SitzungsJournal::fehlgeschlagen, this,
+    connect(&fenster.sitzung(), &Sitzung::journalFehlgeschlagen, this,
             &SpielerRueckmeldung::journalFehler);
-    connect(fenster.sitzungsJournal(), &SitzungsJournal::wiederGeschrieben, this,
+    connect(&fenster.sitzung(), &Sitzung::journalWiederGeschrieben, this,
             &SpielerRueckmeldung::journalWieder);
 }
 

@@ -19,7 +19,7 @@ class SpielerRueckmeldung : public QObject
     Q_OBJECT
 
 public:
-    SpielerRueckmeldung(MorvantoDialog &fenster, VideoKopplung &kopplung);
+    SpielerRueckmeldung(MorvantoDialog &fenster, VideoKopplung &kopplung, QObject *parent);
 
     // A key from the player that the window left without effect: says why.
     void tasteOhneWirkung(QChar taste);

@@ -2,6 +2,7 @@
 
 #include "atomaredatei.h"
 #include "latin1text.h"
+#include "plattform.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
@@ -12,10 +13,6 @@
 #include <QThread>
 
 #include <utility>
-
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace {
 
@@ -157,8 +154,8 @@ quint64 SitzungsJournal::stand() const
 void SitzungsJournal::schleife()
 {
     // Below the GUI thread, so that a woken writer does not push a key press aside on a
-    // busy machine (on Linux the nice value is the thread's own).
-    setpriority(PRIO_PROCESS, id_t(::syscall(SYS_gettid)), 10);
+    // busy machine.
+    Plattform::threadPrioritaetSenken();
     Verlauf kopie;
     std::vector<Aenderung> jetzt;
     jetzt.reserve(64);

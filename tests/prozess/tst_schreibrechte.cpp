@@ -1,5 +1,6 @@
 // Saving where the rater may write the file but not the folder. Run by an unprivileged
 // user (root ignores permissions): as "nobody" through setpriv when the test runs as root.
+#include "plattform.h"
 #include "testdateien.h"
 
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -56,7 +56,8 @@ void TstSchreibrechte::initTestCase()
     QVERIFY(QFile::copy(QStringLiteral(KONSOLENKIND), kind));
     QVERIFY(QFile::setPermissions(kind, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                             QFile::ExeOther));
-    if (::geteuid() == 0 && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+    if (Plattform::alsVerwalter() &&
+        QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
         QFAIL("setpriv (util-linux) is needed to drop root's rights");
 }
 
@@ -76,7 +77,7 @@ QString TstSchreibrechte::ordnerMitDatei(const QString &name, QFile::Permissions
 QByteArray TstSchreibrechte::speichernOhneRechte(const QString &pfad)
 {
     QProcess p;
-    if (::geteuid() == 0)
+    if (Plattform::alsVerwalter())
         p.start(QStringLiteral("setpriv"),
                 {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
                  QStringLiteral("--clear-groups"), kind, QStringLiteral("speichern"), pfad});
