@@ -3,9 +3,11 @@
 
 # poppler-utils: the tests read the research companion's PDF reports back with pdftotext.
 # mpv: the coupling tests drive a real player, headless.
+# python3-statsmodels: an independent reference for the companion's figures in the tests.
 MORVANTO_PAKETE=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
                  fonts-liberation locales xvfb xauth poppler-utils
-                 dpkg-dev lintian desktop-file-utils appstream man-db mpv ccache)
+                 dpkg-dev lintian desktop-file-utils appstream man-db mpv ccache
+                 python3-statsmodels)
 
 morvanto_pakete_sicherstellen() {
     local fehlend=() p

@@ -5,12 +5,35 @@
 
 #include <algorithm>
 
+namespace {
+
+bool komma = false;
+
+} // namespace
+
+void dezimalkommaSetzen(bool k)
+{
+    komma = k;
+}
+
+bool dezimalkomma()
+{
+    return komma;
+}
+
+QString zahlentrenner()
+{
+    return komma ? QStringLiteral("; ") : QStringLiteral(", ");
+}
+
 QString dezimal(double x, int stellen)
 {
     QString s = QString::number(x, 'f', stellen);
     // "-0.000" would suggest a sign that rounding has removed.
     if (s.startsWith(QLatin1Char('-')) && s.mid(1).toDouble() == 0.0)
         s.remove(0, 1);
+    if (komma)
+        s.replace(QLatin1Char('.'), QLatin1Char(','));
     return s;
 }
 
@@ -46,9 +69,10 @@ QString wertMitIntervall(const Schaetzung &s, int stellen)
 {
     if (!s.wert.definiert || !s.intervall.definiert)
         return zahlOderStrich(s.wert, stellen);
-    return QStringLiteral("%1 [%2, %3]")
-        .arg(dezimal(s.wert.wert, stellen), dezimal(s.intervall.unten, stellen),
-             dezimal(s.intervall.oben, stellen));
+    return QStringLiteral("%1 [%2%3%4]%5")
+        .arg(dezimal(s.wert.wert, stellen), dezimal(s.intervall.unten, stellen), zahlentrenner(),
+             dezimal(s.intervall.oben, stellen),
+             s.intervall.hinweis.isEmpty() ? QString() : QStringLiteral(" *"));
 }
 
 QString prozentText(const Kennwert &k)
@@ -56,6 +80,17 @@ QString prozentText(const Kennwert &k)
     if (!k.definiert)
         return QStringLiteral("–");
     return dezimal(k.wert * 100.0, 1) + QStringLiteral(" %");
+}
+
+QStringList hinweise(const std::vector<const Schaetzung *> &schaetzungen)
+{
+    QStringList h;
+    for (const Schaetzung *s : schaetzungen) {
+        const Intervall &i = s->intervall;
+        if (i.definiert && !i.hinweis.isEmpty() && !h.contains(i.hinweis))
+            h << i.hinweis;
+    }
+    return h;
 }
 
 QString csvFeld(const QString &text)
@@ -120,9 +155,11 @@ QString schaetzungText(const Schaetzung &s, int stellen)
     const Intervall &i = s.intervall;
     if (!i.definiert)
         return wert + QStringLiteral("   kein Intervall (%1)").arg(i.grund);
-    return wert + QStringLiteral("   95 %-KI [%1, %2], SE %3")
-                      .arg(dezimal(i.unten, stellen), dezimal(i.oben, stellen),
-                           dezimal(i.standardfehler, stellen));
+    return wert +
+           QStringLiteral("   95 %-KI [%1%2%3], SE %4%5")
+               .arg(dezimal(i.unten, stellen), zahlentrenner(), dezimal(i.oben, stellen),
+                    dezimal(i.standardfehler, stellen),
+                    i.hinweis.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(i.hinweis));
 }
 
 QString matrixText(const std::function<QString(int, int)> &zelle, int breite,

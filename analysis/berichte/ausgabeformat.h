@@ -8,10 +8,16 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
-// Number and table formatting for the reports: always a decimal point, whatever the
-// locale, so that text and CSV read the same everywhere.
+// Number and table formatting for the reports: a decimal point whatever the locale, so
+// that text and CSV read the same everywhere; a decimal comma in text and PDF only when
+// asked for (German prose), never in a CSV table.
 QString dezimal(double x, int stellen);
+void dezimalkommaSetzen(bool komma);
+bool dezimalkomma();
+// What separates two numbers in a list: ", ", or "; " beside decimal commas.
+QString zahlentrenner();
 QString sekundenText(qint64 mikrosekunden);
 // MM:SS.mmm like the console's counter.
 QString zeitText(qint64 mikrosekunden);
@@ -20,9 +26,13 @@ QString versatzText(qint64 mikrosekunden);
 QString kennwertText(const Kennwert &k, int stellen);
 // For a table cell: the figure, or "–" when it is undefined.
 QString zahlOderStrich(const Kennwert &k, int stellen);
-// "0.731 [0.667, 0.788]" for a table cell; the figure alone without an interval.
+// "0.731 [0.667, 0.788]" for a table cell; the figure alone without an interval; a "*"
+// after an interval that carries a caution.
 QString wertMitIntervall(const Schaetzung &s, int stellen);
 QString prozentText(const Kennwert &k);
+// The cautions of the defined intervals among them, each once, for the note under a table
+// that marks them with "*".
+QStringList hinweise(const std::vector<const Schaetzung *> &schaetzungen);
 
 QString csvFeld(const QString &text);
 QString csvZeile(const QStringList &felder);
@@ -35,7 +45,7 @@ QString spaltenText(const QList<QStringList> &zeilen, const QList<bool> &rechts,
                     const QString &einrueckung);
 
 // "0.895   95 %-KI [0.871, 0.918], SE 0.012", or the reason why there is no figure or
-// no interval.
+// no interval; a caution in brackets after it.
 QString schaetzungText(const Schaetzung &s, int stellen);
 
 // A table with the short codes as row and column heads, each line indented; categories 1 to

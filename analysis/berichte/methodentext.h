@@ -15,6 +15,8 @@ public:
     static QString ergebnis(const Uebereinstimmung &u);
     static QString methode(const Studie &s);
     static QString ergebnis(const Studie &s);
+    // The sources of the formulas the paragraphs cite, one per line.
+    static QString quellen();
 };
 
 #endif

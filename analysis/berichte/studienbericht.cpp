@@ -32,6 +32,14 @@ void paare(QTextStream &aus, const Studie &s)
                        QStringLiteral("  "));
 }
 
+QString hinweisZeilen(const std::vector<const Schaetzung *> &schaetzungen)
+{
+    QString text;
+    for (const QString &h : hinweise(schaetzungen))
+        text += QStringLiteral("  *: ") + h + QLatin1Char('\n');
+    return text;
+}
+
 void mehrrater(QTextStream &aus, const Studie &s)
 {
     const Mehrraterzaehlung &g = s.mehrraterGesamt();
@@ -41,6 +49,25 @@ void mehrrater(QTextStream &aus, const Studie &s)
                        QStringLiteral("  "));
     if (!g.fleissKappa().definiert)
         aus << "  Fleiss' Kappa über alle Klienten: " << kennwertText(g.fleissKappa(), 3) << '\n';
+    aus << "  Intervalle je Klient: Bootstrap über Blöcke von Sinneinheiten des ersten Raters; "
+           "über alle Klienten: "
+        << VergleichsBericht::sitzungsMethode(s.einstellungen(), int(s.klienten().size())) << '\n';
+    std::vector<const Schaetzung *> alle = {&s.fleiss(), &s.alpha()};
+    for (const Studie::Klient &k : s.klienten())
+        alle.insert(alle.end(), {&k.fleiss, &k.alpha});
+    aus << hinweisZeilen(alle);
+}
+
+void groessen(QTextStream &aus, const Studie &s)
+{
+    aus << "\nGrößen je Sitzung, Übereinstimmung der ersten " << s.groessen().rater()
+        << " Rater jeder Sitzung (ICC(A,1), Intervall über Sitzungen):\n";
+    aus << spaltenText(Studientabellen::groessen(s), Studientabellen::groessenRechts(),
+                       QStringLiteral("  "));
+    std::vector<const Schaetzung *> alle;
+    for (const Sitzungsgroessen::Groesse &g : s.groessen().groessen())
+        alle.push_back(&g.icc);
+    aus << hinweisZeilen(alle);
 }
 
 QStringList csvKopf()
@@ -51,14 +78,34 @@ QStringList csvKopf()
     k << QStringLiteral("klient_rater") << QStringLiteral("klient_scheiben")
       << QStringLiteral("fleiss_kappa") << QStringLiteral("fleiss_kappa_hinweis")
       << QStringLiteral("krippendorff_alpha") << QStringLiteral("krippendorff_alpha_hinweis");
+    for (const QString &n : {QStringLiteral("fleiss_kappa"), QStringLiteral("krippendorff_alpha")})
+        k << n + QStringLiteral("_ki_unten") << n + QStringLiteral("_ki_oben")
+          << n + QStringLiteral("_ki_hinweis");
+    k << QStringLiteral("intervalle_aus");
+    for (const QString &n : {QStringLiteral("einheiten"), QStringLiteral("dauer"),
+                             QStringLiteral("anteil_tl"), QStringLiteral("anteil_kl")})
+        k << QStringLiteral("icc_") + n << QStringLiteral("icc_%1_ki_unten").arg(n)
+          << QStringLiteral("icc_%1_ki_oben").arg(n) << QStringLiteral("icc_%1_ki_hinweis").arg(n);
     return k;
 }
 
-QStringList mehrraterCsv(const Mehrraterzaehlung &m, const QString &rater, qint64 scheiben)
+QStringList intervallCsv(const Schaetzung &s)
 {
-    const Kennwert f = m.fleissKappa();
-    const Kennwert a = m.krippendorffAlpha();
-    return {rater, QString::number(scheiben), csvZahl(f, 6), f.grund, csvZahl(a, 6), a.grund};
+    const Intervall &i = s.intervall;
+    return {i.definiert ? dezimal(i.unten, 6) : QString(),
+            i.definiert ? dezimal(i.oben, 6) : QString(), i.definiert ? i.hinweis : i.grund};
+}
+
+QStringList mehrraterCsv(const Schaetzung &fleiss, const Schaetzung &alpha, const QString &rater,
+                         qint64 scheiben, const QString &intervalleAus)
+{
+    QStringList f = {rater,
+                     QString::number(scheiben),
+                     csvZahl(fleiss.wert, 6),
+                     fleiss.wert.grund,
+                     csvZahl(alpha.wert, 6),
+                     alpha.wert.grund};
+    return f << intervallCsv(fleiss) << intervallCsv(alpha) << intervalleAus;
 }
 
 } // namespace
@@ -71,6 +118,8 @@ void StudienBericht::text(QTextStream &aus, const Studie &s)
     paare(aus, s);
     mehrrater(aus, s);
 
+    groessen(aus, s);
+
     aus << "\nGepoolt über alle " << s.paare().size() << " Paare (Tabellen addiert)\n";
     VergleichsBericht::Kopf kopf;
     const Kreuztabelle &zeit = s.gepoolt().zeit(E::Kategorien).tabelle;
@@ -79,6 +128,8 @@ void StudienBericht::text(QTextStream &aus, const Studie &s)
                     .arg(sekundenText(s.einstellungen().schritt));
     kopf.ereignis = QStringLiteral("Enden der Einheiten gepaart mit Toleranz %1 s")
                         .arg(sekundenText(s.einstellungen().toleranz));
+    kopf.intervalle =
+        VergleichsBericht::sitzungsMethode(s.einstellungen(), int(s.klienten().size()));
     VergleichsBericht::text(aus, s.gepoolt(), s.einstellungen(), kopf);
 }
 
@@ -92,13 +143,20 @@ void StudienBericht::csv(QTextStream &aus, const Studie &s)
                          k.rater[size_t(p.b)].name};
         f << UebereinstimmungBericht::csvWerte(p.vergleich.ergebnis(), s.einstellungen(),
                                                &p.vergleich);
-        f << mehrraterCsv(k.mehrrater, QString::number(k.rater.size()), k.scheiben);
+        const bool mehr = k.rater.size() > 2;
+        const Schaetzung fleiss = mehr ? k.fleiss : Schaetzung{k.mehrrater.fleissKappa(), {}};
+        const Schaetzung alpha = mehr ? k.alpha : Schaetzung{k.mehrrater.krippendorffAlpha(), {}};
+        f << mehrraterCsv(fleiss, alpha, QString::number(k.rater.size()), k.scheiben,
+                          QStringLiteral("einheiten"));
+        f << QStringList(4 * 4, QString());
         aus << csvZeile(f);
     }
     for (const Studie::Klient &k : s.klienten())
         scheiben += k.scheiben;
     QStringList f = {QStringLiteral("gesamt"), QString(), QString(), QString()};
     f << UebereinstimmungBericht::csvWerte(s.gepoolt(), s.einstellungen(), nullptr);
-    f << mehrraterCsv(s.mehrraterGesamt(), QString(), scheiben);
+    f << mehrraterCsv(s.fleiss(), s.alpha(), QString(), scheiben, QStringLiteral("sitzungen"));
+    for (const Sitzungsgroessen::Groesse &g : s.groessen().groessen())
+        f << csvZahl(g.icc.wert, 6) << intervallCsv(g.icc);
     aus << csvZeile(f);
 }

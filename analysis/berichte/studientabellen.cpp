@@ -43,8 +43,9 @@ QList<bool> Studientabellen::paareRechts()
 QList<QStringList> Studientabellen::mehrrater(const Studie &s)
 {
     QList<QStringList> zeilen = {{QStringLiteral("Klient"), QStringLiteral("Rater"),
-                                  QStringLiteral("Scheiben"), QStringLiteral("Fleiss' Kappa"),
-                                  QStringLiteral("Krippendorffs Alpha")}};
+                                  QStringLiteral("Scheiben"),
+                                  QStringLiteral("Fleiss' Kappa [95 %-KI]"),
+                                  QStringLiteral("Krippendorffs Alpha [95 %-KI]")}};
     for (const Studie::Klient &k : s.klienten()) {
         if (k.rater.size() < 3)
             continue;
@@ -52,16 +53,43 @@ QList<QStringList> Studientabellen::mehrrater(const Studie &s)
         for (const Studie::Rater &r : k.rater)
             namen << r.name;
         zeilen.append({k.name, namen.join(QStringLiteral(", ")), QString::number(k.scheiben),
-                       zahlOderStrich(k.mehrrater.fleissKappa(), 3),
-                       zahlOderStrich(k.mehrrater.krippendorffAlpha(), 3)});
+                       wertMitIntervall(k.fleiss, 3), wertMitIntervall(k.alpha, 3)});
     }
     const Mehrraterzaehlung &g = s.mehrraterGesamt();
     zeilen.append({QStringLiteral("alle Klienten"), QString(), QString::number(g.einheiten()),
-                   zahlOderStrich(g.fleissKappa(), 3), zahlOderStrich(g.krippendorffAlpha(), 3)});
+                   wertMitIntervall(s.fleiss(), 3), wertMitIntervall(s.alpha(), 3)});
     return zeilen;
 }
 
 QList<bool> Studientabellen::mehrraterRechts()
 {
     return {false, false, true, true, true};
+}
+
+QList<QStringList> Studientabellen::groessen(const Studie &s)
+{
+    const Sitzungsgroessen &g = s.groessen();
+    QList<QStringList> zeilen = {{QStringLiteral("Größe"), QStringLiteral("Sitzungen"),
+                                  QStringLiteral("Mittel je Rater"),
+                                  QStringLiteral("ICC(A,1) [95 %-KI]")}};
+    for (const Sitzungsgroessen::Groesse &x : g.groessen()) {
+        QStringList mittel;
+        for (int r = 0; r < g.rater(); ++r) {
+            double summe = 0;
+            for (const std::vector<double> &w : x.werte)
+                summe += w[size_t(r)];
+            mittel << (x.werte.empty() ? QStringLiteral("–")
+                                       : dezimal(summe / double(x.werte.size()), 2));
+        }
+        zeilen.append(
+            {x.name + (x.einheit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(x.einheit)),
+             QString::number(x.werte.size()), mittel.join(QStringLiteral(" / ")),
+             wertMitIntervall(x.icc, 3)});
+    }
+    return zeilen;
+}
+
+QList<bool> Studientabellen::groessenRechts()
+{
+    return {false, true, true, true};
 }

@@ -17,6 +17,9 @@ public:
     // A row per client with three or more raters, and a last one over all clients.
     static QList<QStringList> mehrrater(const Studie &s);
     static QList<bool> mehrraterRechts();
+    // A row per quantity of the sessions: sessions, each rater's mean, ICC(A,1).
+    static QList<QStringList> groessen(const Studie &s);
+    static QList<bool> groessenRechts();
 };
 
 #endif

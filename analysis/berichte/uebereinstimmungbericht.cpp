@@ -4,6 +4,7 @@
 #include "ereignisabgleich.h"
 #include "kategoriewerte.h"
 #include "sprecherebene.h"
+#include "stuartmaxwell.h"
 #include "uebereinstimmung.h"
 #include "vergleichsbericht.h"
 
@@ -64,8 +65,86 @@ QStringList intervallCsv(const Kennzahlen &k)
         const Intervall &i = s->intervall;
         f << (i.definiert ? dezimal(i.standardfehler, 6) : QString())
           << (i.definiert ? dezimal(i.unten, 6) : QString())
-          << (i.definiert ? dezimal(i.oben, 6) : QString()) << i.grund;
+          << (i.definiert ? dezimal(i.oben, 6) : QString()) << (i.definiert ? i.hinweis : i.grund);
     }
+    return f;
+}
+
+QStringList schaetzungKopf(const QString &name)
+{
+    return {name, name + QStringLiteral("_se"), name + QStringLiteral("_ki_unten"),
+            name + QStringLiteral("_ki_oben"), name + QStringLiteral("_ki_hinweis")};
+}
+
+QStringList schaetzungCsv(const Schaetzung &s)
+{
+    const Intervall &i = s.intervall;
+    return {csvZahl(s.wert, 6), i.definiert ? dezimal(i.standardfehler, 6) : QString(),
+            i.definiert ? dezimal(i.unten, 6) : QString(),
+            i.definiert ? dezimal(i.oben, 6) : QString(), i.definiert ? i.hinweis : i.grund};
+}
+
+const QStringList ansichtVorsatz = {QStringLiteral("zeit_"), QStringLiteral("ereignis_"),
+                                    QStringLiteral("segment_")};
+
+// Added later than the columns above, so behind all of them: PABAK, the per-category
+// kappas' intervals and indices, the weighted kappas within speakers, Stuart-Maxwell.
+QStringList weitereKopf(const Kreuztabelle &sieben, const Kreuztabelle &segment)
+{
+    QStringList k;
+    for (int a = 0; a < 3; ++a) {
+        const Kreuztabelle &t = a == 2 ? segment : sieben;
+        for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
+            const Kreuztabelle tab = ebene == E::Sprecher ? sprecherebene(t) : t;
+            const QString vorsatz =
+                ansichtVorsatz[a] +
+                (ebene == E::Sprecher ? QStringLiteral("sprecher_") : QString());
+            k << schaetzungKopf(vorsatz + QStringLiteral("pabak"));
+            for (int c = 1; c <= tab.kategorien(); ++c)
+                k << vorsatz + QStringLiteral("kappa_einzeln_%1_ki_unten").arg(tab.kuerzel(c))
+                  << vorsatz + QStringLiteral("kappa_einzeln_%1_ki_oben").arg(tab.kuerzel(c));
+        }
+    }
+    for (int c = 1; c <= sieben.kategorien(); ++c)
+        k << QStringLiteral("zeit_praevalenzindex_") + sieben.kuerzel(c)
+          << QStringLiteral("zeit_biasindex_") + sieben.kuerzel(c);
+    for (int a = 0; a < 2; ++a) {
+        for (const QString &sprecher : {QStringLiteral("T"), QStringLiteral("K")})
+            k << schaetzungKopf(ansichtVorsatz[a] + QStringLiteral("gewichtet_") + sprecher)
+              << ansichtVorsatz[a] + QStringLiteral("nominal_") + sprecher;
+    }
+    k << QStringLiteral("ereignis_stuart_maxwell_chi2")
+      << QStringLiteral("ereignis_stuart_maxwell_df")
+      << QStringLiteral("ereignis_stuart_maxwell_p");
+    return k;
+}
+
+QStringList weitereCsv(const E &e)
+{
+    QStringList f;
+    for (const E::Ansicht a : {E::Zeit, E::Ereignis, E::Segmentierung}) {
+        for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
+            const Kennzahlen &k = e.kennzahlen(a, ebene);
+            f << schaetzungCsv(k.pabak);
+            for (const Schaetzung &c : k.kategorieKappa) {
+                const Intervall &i = c.intervall;
+                f << (i.definiert ? dezimal(i.unten, 6) : QString())
+                  << (i.definiert ? dezimal(i.oben, 6) : QString());
+            }
+        }
+    }
+    const Kreuztabelle &zeit = e.zeit(E::Kategorien).tabelle;
+    for (int c = 1; c <= zeit.kategorien(); ++c)
+        f << csvZahl(praevalenzIndex(zeit, c), 6) << csvZahl(biasIndex(zeit, c), 6);
+    for (const E::Ansicht a : {E::Zeit, E::Ereignis}) {
+        const Kennzahlen &k = e.kennzahlen(a, E::Kategorien);
+        for (size_t s = 0; s < 2; ++s)
+            f << schaetzungCsv(k.gewichtet[s]) << csvZahl(k.nominal[s], 6);
+    }
+    const StuartMaxwell sm(e.ereignis(E::Kategorien).tabelle);
+    f << csvZahl(sm.chiQuadrat(), 6)
+      << (sm.chiQuadrat().definiert ? QString::number(sm.freiheitsgrade()) : QString())
+      << csvZahl(sm.p(), 6);
     return f;
 }
 
@@ -187,6 +266,7 @@ QStringList UebereinstimmungBericht::csvKopf()
         k << kennzahlenKopf(ansicht) << intervallKopf(ansicht);
     k << kategorieKopf(sieben);
     k << ungepaartKopf(segment);
+    k << weitereKopf(sieben, segment);
     return k;
 }
 
@@ -227,6 +307,7 @@ QStringList UebereinstimmungBericht::csvWerte(const Vergleichsergebnis &e,
         f << kennzahlenCsv(*k) << intervallCsv(*k);
     f << kategorieCsv(e);
     f << ungepaartCsv(segment.tabelle);
+    f << weitereCsv(e);
     return f;
 }
 

@@ -3,9 +3,13 @@
 #include "ausgabeformat.h"
 #include "ereignisabgleich.h"
 #include "kategoriewerte.h"
+#include "sitzungsbootstrap.h"
 #include "sprecherebene.h"
+#include "stuartmaxwell.h"
 
 #include <QTextStream>
+
+#include <cstdlib>
 
 QString VergleichsBericht::zeitMethode(const Vergleichseinstellungen &v)
 {
@@ -17,6 +21,22 @@ QString VergleichsBericht::zeitMethode(const Vergleichseinstellungen &v)
     return s + QStringLiteral(", %1 Wiederholungen, Startwert %2, Perzentilintervall")
                    .arg(v.wiederholungen)
                    .arg(v.startwert);
+}
+
+QString VergleichsBericht::sitzungsMethode(const Vergleichseinstellungen &v, int sitzungen)
+{
+    if (v.wiederholungen <= 0)
+        return QStringLiteral("keine (Bootstrap mit --bootstrap 0 abgeschaltet)");
+    QString s = QStringLiteral("Bootstrap über ganze Sitzungen (Klienten, alle Paare einer Sitzung "
+                               "zusammen), %1 Sitzungen, %2 Wiederholungen, Startwert %3, "
+                               "Perzentilintervall")
+                    .arg(sitzungen)
+                    .arg(v.wiederholungen)
+                    .arg(v.startwert);
+    if (sitzungen < Sitzungsbootstrap::WenigeSitzungen)
+        s += QStringLiteral("; mit weniger als %1 Sitzungen grob")
+                 .arg(Sitzungsbootstrap::WenigeSitzungen);
+    return s;
 }
 
 QString VergleichsBericht::ereignisMethode()
@@ -43,6 +63,7 @@ void VergleichsBericht::kennzahlen(QTextStream &aus, const Kennzahlen &k,
         << '\n';
     aus << einrueckung << "Cohens Kappa:                 " << schaetzungText(k.kappa, 3) << '\n';
     aus << einrueckung << "Gwets AC1:                    " << schaetzungText(k.ac1, 3) << '\n';
+    aus << einrueckung << "PABAK:                        " << schaetzungText(k.pabak, 3) << '\n';
 }
 
 void VergleichsBericht::sprecher(QTextStream &aus, const Kennzahlen &k)
@@ -64,7 +85,8 @@ void VergleichsBericht::text(QTextStream &aus, const Vergleichsergebnis &e,
     using E = Vergleichsergebnis;
     aus << "\nZeitbasiert: " << kopf.zeit << '\n';
     kennzahlen(aus, e.zeit(E::Kategorien), QStringLiteral("  "));
-    aus << "  Intervalle: " << zeitMethode(v) << '\n';
+    aus << "  Intervalle: " << (kopf.intervalle.isEmpty() ? zeitMethode(v) : kopf.intervalle)
+        << '\n';
     tabelle(aus, e.zeit(E::Kategorien).tabelle, QStringLiteral("Anzahl Scheiben"));
     sprecher(aus, e.zeit(E::Sprecher));
 
@@ -74,15 +96,22 @@ void VergleichsBericht::text(QTextStream &aus, const Vergleichsergebnis &e,
     aus << "  Nur bei A:                    " << nurA(e) << '\n';
     aus << "  Nur bei B:                    " << nurB(e) << '\n';
     kennzahlen(aus, e.ereignis(E::Kategorien), QStringLiteral("  "));
-    aus << "  Intervalle: " << ereignisMethode() << '\n';
+    aus << "  Intervalle: " << (kopf.intervalle.isEmpty() ? ereignisMethode() : kopf.intervalle)
+        << '\n';
+    aus << "  " << randhomogenitaet(gepaart, !kopf.intervalle.isEmpty()) << '\n';
     tabelle(aus, gepaart, QStringLiteral("Anzahl gepaarter Einheiten"));
     sprecher(aus, e.ereignis(E::Sprecher));
 
-    segmentierung(aus, e);
+    segmentierung(aus, e, kopf);
+    aus << "\nInnerhalb der Sprecher auf der Stufung L < U < NL, Kappa mit linearen Gewichten\n"
+           "(in Klammern das ungewichtete Kappa derselben Tabelle):\n";
+    for (const QString &z : innerhalbSprecher(e))
+        aus << "  " << z << '\n';
     jeKategorie(aus, e);
 }
 
-void VergleichsBericht::segmentierung(QTextStream &aus, const Vergleichsergebnis &e)
+void VergleichsBericht::segmentierung(QTextStream &aus, const Vergleichsergebnis &e,
+                                      const Kopf &kopf)
 {
     using E = Vergleichsergebnis;
     const Kreuztabelle &t = e.segmentierung(E::Kategorien).tabelle;
@@ -90,37 +119,42 @@ void VergleichsBericht::segmentierung(QTextStream &aus, const Vergleichsergebnis
            "der andere Rater mit der eigenen Kategorie \"ohne\" bewertet hat\n";
     aus << "  Einheiten:                    " << t.summe() << '\n';
     kennzahlen(aus, e.segmentierung(E::Kategorien), QStringLiteral("  "));
-    aus << "  Intervalle: " << ereignisMethode() << '\n';
+    aus << "  Intervalle: " << (kopf.intervalle.isEmpty() ? ereignisMethode() : kopf.intervalle)
+        << '\n';
     aus << "  Ungepaarte Enden je Kategorie:\n";
-    QString kopf = QStringLiteral("           ");
+    QString spalten = QStringLiteral("           ");
     QString zeileA = QStringLiteral("    nur A  ");
     QString zeileB = QStringLiteral("    nur B  ");
     for (int k = 1; k < Ereignisabgleich::Ohne; ++k) {
-        kopf += t.kuerzel(k).rightJustified(8);
+        spalten += t.kuerzel(k).rightJustified(8);
         zeileA += QString::number(t.anzahl(k, Ereignisabgleich::Ohne)).rightJustified(8);
         zeileB += QString::number(t.anzahl(Ereignisabgleich::Ohne, k)).rightJustified(8);
     }
-    aus << kopf << '\n' << zeileA << '\n' << zeileB << '\n';
+    aus << spalten << '\n' << zeileA << '\n' << zeileB << '\n';
     sprecher(aus, e.segmentierung(E::Sprecher));
 }
 
 void VergleichsBericht::jeKategorie(QTextStream &aus, const Vergleichsergebnis &e)
 {
-    aus << "\nJe Kategorie: spezifische Übereinstimmung (spez.) und Kappa der Kategorie gegen\n"
-           "alle übrigen (Kappa); \"–\": von keinem Rater vergeben\n";
-    const auto zeile = [](const QString &name, const QStringList &gruppen) {
-        return QStringLiteral("  ") + name.leftJustified(13) + gruppen.join(QStringLiteral("   "));
-    };
-    aus << QString(17, QLatin1Char(' ')) << QStringLiteral("zeitbasiert").leftJustified(18)
-        << QStringLiteral("ereignisbasiert").leftJustified(18) << "mit Segmentierung\n";
-    const QString spalten = QStringLiteral("  spez.   Kappa");
-    aus << zeile(QString(), {spalten, spalten, spalten}) << '\n';
-    for (const QStringList &z : kategorieZeilen(e)) {
-        QStringList gruppen;
-        for (int i = 1; i + 1 < z.size(); i += 2)
-            gruppen << z[i].rightJustified(7) + z[i + 1].rightJustified(8);
-        aus << zeile(z[0], gruppen) << '\n';
-    }
+    aus << "\nJe Kategorie: spezifische Übereinstimmung (zeitb., ereign., Segm.), daneben Kappa\n"
+           "der Kategorie gegen alle übrigen mit 95-%-KI; Prävalenz- (PI) und Bias-Index (BI)\n"
+           "zeitbasiert; \"–\": von keinem Rater vergeben\n";
+    QList<QStringList> zeilen = {kategorieKopf()};
+    zeilen += kategorieZeilen(e);
+    aus << spaltenText(zeilen, kategorieRechts(), QStringLiteral("  "));
+}
+
+QStringList VergleichsBericht::kategorieKopf()
+{
+    return {
+        QStringLiteral("Kategorie"),  QStringLiteral("zeitb."),     QStringLiteral("Kappa [KI]"),
+        QStringLiteral("ereign."),    QStringLiteral("Kappa [KI]"), QStringLiteral("Segm."),
+        QStringLiteral("Kappa [KI]"), QStringLiteral("PI"),         QStringLiteral("BI")};
+}
+
+QList<bool> VergleichsBericht::kategorieRechts()
+{
+    return {false, true, true, true, true, true, true, true, true};
 }
 
 QList<QStringList> VergleichsBericht::kategorieZeilen(const Vergleichsergebnis &e)
@@ -128,15 +162,58 @@ QList<QStringList> VergleichsBericht::kategorieZeilen(const Vergleichsergebnis &
     using E = Vergleichsergebnis;
     QList<QStringList> zeilen;
     for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
+        if (ebene == E::Sprecher)
+            zeilen.append({QStringLiteral("Sprecherebene")});
         const Kreuztabelle &z = e.zeit(ebene).tabelle;
         for (int k = 1; k <= z.kategorien(); ++k) {
             QStringList zeile = {z.kuerzel(k)};
-            for (const Kreuztabelle *t :
-                 {&z, &e.ereignis(ebene).tabelle, &e.segmentierung(ebene).tabelle})
-                zeile << zahlOderStrich(spezifischeUebereinstimmung(*t, k), 3)
-                      << zahlOderStrich(kappaEineGegenRest(*t, k), 3);
+            for (const Kennzahlen *n :
+                 {&e.zeit(ebene), &e.ereignis(ebene), &e.segmentierung(ebene)})
+                zeile << zahlOderStrich(spezifischeUebereinstimmung(n->tabelle, k), 3)
+                      << wertMitIntervall(n->kategorieKappa[size_t(k - 1)], 2);
+            zeile << zahlOderStrich(praevalenzIndex(z, k), 2) << zahlOderStrich(biasIndex(z, k), 2);
             zeilen.append(zeile);
         }
     }
     return zeilen;
+}
+
+QStringList VergleichsBericht::innerhalbSprecher(const Vergleichsergebnis &e)
+{
+    using E = Vergleichsergebnis;
+    QStringList zeilen;
+    const QStringList namen = {QStringLiteral("zeitbasiert"), QStringLiteral("ereignisbasiert")};
+    for (const E::Ansicht a : {E::Zeit, E::Ereignis}) {
+        const Kennzahlen &k = e.kennzahlen(a, E::Kategorien);
+        QStringList teile;
+        for (int s = 0; s < 2; ++s)
+            teile << QStringLiteral("%1 %2 (%3)")
+                         .arg(s == 0 ? QStringLiteral("Therapeut") : QStringLiteral("Klient"),
+                              wertMitIntervall(k.gewichtet[size_t(s)], 3),
+                              zahlOderStrich(k.nominal[size_t(s)], 3));
+        zeilen << namen[a] + QStringLiteral(": ") + teile.join(QStringLiteral("; "));
+    }
+    return zeilen;
+}
+
+QString VergleichsBericht::randhomogenitaet(const Kreuztabelle &t, bool gepoolt)
+{
+    const StuartMaxwell sm(t);
+    if (!sm.chiQuadrat().definiert)
+        return QStringLiteral("Randhomogenität (Stuart-Maxwell): nicht bestimmbar (%1)")
+            .arg(sm.chiQuadrat().grund);
+    QString s = QStringLiteral("Randhomogenität (Stuart-Maxwell): Chi² = %1, df = %2, p = %3")
+                    .arg(dezimal(sm.chiQuadrat().wert, 2))
+                    .arg(sm.freiheitsgrade())
+                    .arg(dezimal(sm.p().wert, 4));
+    if (sm.groessteAbweichung() > 0)
+        s += QStringLiteral("; größte Abweichung bei %1: A vergibt es %2-mal %3 als B")
+                 .arg(t.kuerzel(sm.groessteAbweichung()))
+                 .arg(std::abs(sm.abweichung()))
+                 .arg(sm.abweichung() > 0 ? QStringLiteral("öfter") : QStringLiteral("seltener"));
+    // The pairs of one session are not independent: the same caution as for the intervals.
+    if (gepoolt)
+        s += QStringLiteral(" (über alle Paare, deren Einheiten dabei als unabhängig gelten: p "
+                            "eher zu klein)");
+    return s;
 }

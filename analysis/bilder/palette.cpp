@@ -6,17 +6,17 @@ QColor kategorieFarbe(int kategorie)
 {
     switch (kategorie) {
     case TL:
-        return QColor(0, 40, 105);
+        return QColor(0, 30, 92);
     case TNL:
-        return QColor(160, 48, 0);
+        return QColor(140, 36, 0);
     case TU:
-        return QColor(118, 112, 118);
+        return QColor(110, 105, 110);
     case KL:
-        return QColor(95, 160, 210);
+        return QColor(82, 146, 196);
     case KNL:
-        return QColor(240, 180, 40);
+        return QColor(228, 166, 24);
     case KU:
-        return QColor(218, 218, 218);
+        return QColor(210, 210, 210);
     case NIX:
         return QColor(245, 245, 245);
     default:

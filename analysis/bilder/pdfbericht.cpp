@@ -1,6 +1,7 @@
 #include "pdfbericht.h"
 
 #include "ausgabeformat.h"
+#include "blandaltman.h"
 #include "methodentext.h"
 #include "seitensatz.h"
 #include "sichtbar.h"
@@ -48,6 +49,21 @@ bool pdfSchreiben(const QString &pfad, const QString &titel,
     return Zeitleiste::schreiben(pfad, puffer.data(), fehler);
 }
 
+// The cautions of the intervals shown, once each, after a "*".
+QString hinweise(const Vergleichsergebnis &e)
+{
+    std::vector<const Schaetzung *> alle;
+    for (const E::Ansicht a : {E::Zeit, E::Ereignis, E::Segmentierung}) {
+        for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
+            const Kennzahlen &k = e.kennzahlen(a, ebene);
+            alle.insert(alle.end(), {&k.kappa, &k.ac1, &k.pabak});
+        }
+    }
+    const QStringList h = ::hinweise(alle);
+    return h.isEmpty() ? QString()
+                       : QStringLiteral(" „*“: ") + h.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
 } // namespace
 
 PdfBericht::PdfBericht(const Zeitleistenoptionen &optionen) : optionen_(optionen) {}
@@ -71,38 +87,44 @@ bool PdfBericht::studieSchreiben(const QString &pfad, const Studie &s,
         pfad, titel, [&](Seitensatz &satz) { studieSetzen(satz, s, sitzungen); }, fehler);
 }
 
-void PdfBericht::kennwerte(Seitensatz &satz, const Vergleichsergebnis &e,
-                           const Vergleichseinstellungen &v)
+void PdfBericht::kennwerte(Seitensatz &satz, const Vergleichsergebnis &e, const QString &intervalle,
+                           bool gepoolt)
 {
-    QList<QStringList> zeilen = {{QStringLiteral("Ansicht"), QStringLiteral("Ebene"),
-                                  QStringLiteral("n"), QStringLiteral("Übereinst."),
-                                  QStringLiteral("Cohens Kappa [95 %-KI]"),
-                                  QStringLiteral("Gwets AC1 [95 %-KI]")}};
-    const auto zeile = [&](const QString &ansicht, const QString &einheit, const Kennzahlen &k,
-                           const QString &ebene) {
-        zeilen.append({ansicht, ebene,
-                       QString::number(k.tabelle.summe()) + QLatin1Char(' ') + einheit,
+    QList<QStringList> zeilen = {{QStringLiteral("Ansicht"), QStringLiteral("n"),
+                                  QStringLiteral("Übereinst."), QStringLiteral("Cohens Kappa [KI]"),
+                                  QStringLiteral("Gwets AC1 [KI]"), QStringLiteral("PABAK [KI]")}};
+    const auto zeile = [&](const QString &ansicht, const QString &einheit, const Kennzahlen &k) {
+        zeilen.append({ansicht, QString::number(k.tabelle.summe()) + QLatin1Char(' ') + einheit,
                        prozentText(k.uebereinstimmung), wertMitIntervall(k.kappa, 3),
-                       wertMitIntervall(k.ac1, 3)});
+                       wertMitIntervall(k.ac1, 3), wertMitIntervall(k.pabak, 3)});
     };
     for (const E::Ebene ebene : {E::Kategorien, E::Sprecher}) {
-        const QString name =
-            ebene == E::Kategorien ? QStringLiteral("7 Kategorien") : QStringLiteral("Sprecher");
-        zeile(QStringLiteral("zeitbasiert"), QStringLiteral("Scheiben"), e.zeit(ebene), name);
-        zeile(QStringLiteral("ereignisbasiert"), QStringLiteral("Paare"), e.ereignis(ebene), name);
+        zeilen.append({ebene == E::Kategorien ? QStringLiteral("7 Kategorien")
+                                              : QStringLiteral("Sprecherebene")});
+        zeile(QStringLiteral("zeitbasiert"), QStringLiteral("Scheiben"), e.zeit(ebene));
+        zeile(QStringLiteral("ereignisbasiert"), QStringLiteral("Paare"), e.ereignis(ebene));
         zeile(QStringLiteral("mit Segmentierung"), QStringLiteral("Einheiten"),
-              e.segmentierung(ebene), name);
+              e.segmentierung(ebene));
     }
-    satz.tabelle(zeilen, {0.17, 0.12, 0.15, 0.1, 0.23, 0.23},
-                 {false, false, true, true, true, true});
-    satz.absatz(QStringLiteral("Intervalle zeitbasiert: %1. Ereignisbasiert: %2. Sprecherebene: "
-                               "T = TL, TNL, TU; K = KL, KNL, KU; NIX. Mit Segmentierung: jedes "
-                               "ungepaarte Ende (%3 nur bei A, %4 nur bei B) zählt als Einheit, "
-                               "die der andere Rater mit der Kategorie „ohne“ bewertet hat.")
-                    .arg(VergleichsBericht::zeitMethode(v), VergleichsBericht::ereignisMethode())
+    satz.tabelle(zeilen, {0.18, 0.15, 0.09, 0.2, 0.19, 0.19},
+                 {false, true, true, true, true, true});
+    satz.absatz(QStringLiteral("95-%-Konfidenzintervalle, %1. Sprecherebene: T = TL, TNL, TU; "
+                               "K = KL, KNL, KU; NIX. Mit Segmentierung: jedes ungepaarte Ende "
+                               "(%2 nur bei A, %3 nur bei B) zählt als Einheit, die der andere "
+                               "Rater mit der Kategorie „ohne“ bewertet hat.%4")
+                    .arg(intervalle)
                     .arg(VergleichsBericht::nurA(e))
-                    .arg(VergleichsBericht::nurB(e)),
+                    .arg(VergleichsBericht::nurB(e))
+                    .arg(hinweise(e)),
                 7.5);
+    QString weitere = QStringLiteral("Innerhalb der Sprecher (L < U < NL), Kappa mit linearen "
+                                     "Gewichten [KI], in Klammern ungewichtet:");
+    for (const QString &z : VergleichsBericht::innerhalbSprecher(e))
+        weitere += QLatin1Char('\n') + z;
+    weitere += QLatin1Char('\n') +
+               VergleichsBericht::randhomogenitaet(e.ereignis(E::Kategorien).tabelle, gepoolt) +
+               QStringLiteral(" (gepaarte Einheiten)");
+    satz.absatz(weitere, 8);
 }
 
 void PdfBericht::raster(Seitensatz &satz, const Vergleichsergebnis &e)
@@ -117,16 +139,16 @@ void PdfBericht::raster(Seitensatz &satz, const Vergleichsergebnis &e)
 
 void PdfBericht::jeKategorie(Seitensatz &satz, const Vergleichsergebnis &e)
 {
-    QList<QStringList> zeilen = {{QStringLiteral("Kategorie"), QStringLiteral("zeitb. spez."),
-                                  QStringLiteral("Kappa"), QStringLiteral("ereignisb. spez."),
-                                  QStringLiteral("Kappa"), QStringLiteral("Segm. spez."),
-                                  QStringLiteral("Kappa")}};
+    QList<QStringList> zeilen = {VergleichsBericht::kategorieKopf()};
     zeilen += VergleichsBericht::kategorieZeilen(e);
-    satz.tabelle(zeilen, {0.16, 0.14, 0.14, 0.14, 0.14, 0.14, 0.14},
-                 {false, true, true, true, true, true, true});
-    satz.absatz(QStringLiteral("spez.: spezifische Übereinstimmung 2·n(k,k) / (n(k,·) + n(·,k)); "
-                               "Kappa: Cohens Kappa der Kategorie gegen alle übrigen; „–“: von "
-                               "keinem Rater vergeben."),
+    satz.tabelle(zeilen, {0.1, 0.08, 0.165, 0.085, 0.165, 0.08, 0.165, 0.08, 0.08},
+                 VergleichsBericht::kategorieRechts());
+    satz.absatz(QStringLiteral("zeitb., ereign., Segm.: spezifische Übereinstimmung 2·n(k,k) / "
+                               "(n(k,·) + n(·,k)) der drei Ansichten; "
+                               "Kappa [KI]: Cohens Kappa der Kategorie gegen alle übrigen mit "
+                               "95-%-KI; PI und BI: Prävalenz- (a − d) / n und Bias-Index "
+                               "(b − c) / n der Kategorie gegen alle übrigen, zeitbasiert; „–“: "
+                               "von keinem Rater vergeben."),
                 7.5);
 }
 
@@ -136,6 +158,29 @@ void PdfBericht::methode(Seitensatz &satz, const QString &methode, const QString
     satz.absatz(methode);
     satz.ueberschrift(QStringLiteral("Für den Ergebnisteil"), 2);
     satz.absatz(ergebnis);
+}
+
+void PdfBericht::zeitleisteInZeilen(Seitensatz &satz, const std::vector<Sitzung> &sitzungen,
+                                    const Zeitleistenoptionen &optionen)
+{
+    // A long session in rows of five minutes, so that its units stay visible.
+    constexpr qint64 zeile = 300000000;
+    const qint64 ende = Sitzung::spaetestesEnde(sitzungen);
+    if (ende <= zeile + zeile / 5 || optionen.von > 0 || optionen.bis >= 0) {
+        const Zeitleiste z(sitzungen, 0, optionen);
+        satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
+        return;
+    }
+    Zeitleistenoptionen o = optionen;
+    for (qint64 von = 0; von < ende; von = o.bis) {
+        o.von = von;
+        // A few seconds left over go into the last row rather than one of their own.
+        o.bis = ende - von <= zeile + zeile / 5 ? ende : von + zeile;
+        o.legende = optionen.legende && o.bis >= ende;
+        const Zeitleiste z(sitzungen, 0, o);
+        satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
+        o.titel.clear();
+    }
 }
 
 void PdfBericht::paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const
@@ -157,7 +202,10 @@ void PdfBericht::paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const
     satz.absatz(kopf);
 
     satz.ueberschrift(QStringLiteral("Kennwerte"), 2);
-    kennwerte(satz, u.ergebnis(), v);
+    kennwerte(satz, u.ergebnis(),
+              QStringLiteral("zeitbasiert: %1; ereignisbasiert: %2")
+                  .arg(VergleichsBericht::zeitMethode(v), VergleichsBericht::ereignisMethode()),
+              false);
     satz.ueberschrift(QStringLiteral("Kreuztabellen"), 2);
     raster(satz, u.ergebnis());
     satz.ueberschrift(QStringLiteral("Je Kategorie"), 2);
@@ -166,10 +214,11 @@ void PdfBericht::paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const
     satz.ueberschrift(QStringLiteral("Zeitleiste"), 2);
     Zeitleistenoptionen o = optionen_;
     o.titel.clear();
-    const Zeitleiste z({u.a(), u.b()}, u.versatz(), o);
-    satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
+    zeitleisteInZeilen(satz, {u.a(), u.b()}, o);
 
     methode(satz, Methodentext::methode(u), Methodentext::ergebnis(u));
+    satz.ueberschrift(QStringLiteral("Quellen"), 2);
+    satz.absatz(Methodentext::quellen(), 8);
 }
 
 void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
@@ -189,16 +238,35 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
                              : versatzText(v.versatz)));
 
     satz.ueberschrift(QStringLiteral("Kennwerte, gepoolt über alle Paare"), 2);
-    kennwerte(satz, s.gepoolt(), v);
+    kennwerte(satz, s.gepoolt(), VergleichsBericht::sitzungsMethode(v, int(s.klienten().size())),
+              true);
     satz.ueberschrift(QStringLiteral("Alle Rater eines Klienten (zeitbasiert)"), 2);
-    satz.tabelle(Studientabellen::mehrrater(s), {0.16, 0.32, 0.14, 0.16, 0.22},
+    satz.tabelle(Studientabellen::mehrrater(s), {0.12, 0.26, 0.12, 0.25, 0.25},
                  Studientabellen::mehrraterRechts());
+    satz.absatz(QStringLiteral("Intervalle je Klient: Bootstrap über Blöcke von Sinneinheiten des "
+                               "ersten Raters; über alle Klienten: Bootstrap über ganze "
+                               "Sitzungen. „*“: Intervall wenig aussagekräftig (zu wenige "
+                               "Einheiten oder Sitzungen)."),
+                7.5);
+    satz.ueberschrift(QStringLiteral("Größen je Sitzung"), 2);
+    satz.tabelle(Studientabellen::groessen(s), {0.3, 0.14, 0.3, 0.26},
+                 Studientabellen::groessenRechts());
+    satz.absatz(QStringLiteral("ICC(A,1) über die ersten %1 Rater jeder Sitzung (nach Namen); "
+                               "Intervall aus dem Bootstrap über Sitzungen.")
+                    .arg(s.groessen().rater()),
+                7.5);
+    if (s.groessen().rater() >= 2) {
+        const BlandAltman ba(s.groessen());
+        satz.bild([&](QPainter &p) { ba.zeichnen(p); }, ba.groesse());
+    }
 
     satz.ueberschrift(QStringLiteral("Kreuztabellen, gepoolt"), 2);
     raster(satz, s.gepoolt());
     satz.ueberschrift(QStringLiteral("Je Kategorie, gepoolt"), 2);
     jeKategorie(satz, s.gepoolt());
     methode(satz, Methodentext::methode(s), Methodentext::ergebnis(s));
+    satz.ueberschrift(QStringLiteral("Quellen"), 2);
+    satz.absatz(Methodentext::quellen(), 8);
 
     satz.ueberschrift(QStringLiteral("Je Paar"), 2);
     satz.tabelle(Studientabellen::paare(s),
@@ -221,7 +289,6 @@ void PdfBericht::studieSetzen(Seitensatz &satz, const Studie &s,
         je.titel = QStringLiteral("Klient ") + k.name;
         je.namen = namen;
         je.legende = &k == &s.klienten().front();
-        const Zeitleiste z(std::move(raterSitzungen), 0, je);
-        satz.bild([&](QPainter &p) { z.zeichnen(p); }, z.groesse());
+        zeitleisteInZeilen(satz, raterSitzungen, je);
     }
 }

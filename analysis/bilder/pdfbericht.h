@@ -32,8 +32,11 @@ private:
     void paarSetzen(Seitensatz &satz, const Uebereinstimmung &u) const;
     void studieSetzen(Seitensatz &satz, const Studie &s,
                       const std::vector<Sitzung> &sitzungen) const;
-    static void kennwerte(Seitensatz &satz, const Vergleichsergebnis &e,
-                          const Vergleichseinstellungen &v);
+    // intervalle: how the intervals were obtained.
+    static void kennwerte(Seitensatz &satz, const Vergleichsergebnis &e, const QString &intervalle,
+                          bool gepoolt);
+    static void zeitleisteInZeilen(Seitensatz &satz, const std::vector<Sitzung> &sitzungen,
+                                   const Zeitleistenoptionen &optionen);
     static void raster(Seitensatz &satz, const Vergleichsergebnis &e);
     static void jeKategorie(Seitensatz &satz, const Vergleichsergebnis &e);
     static void methode(Seitensatz &satz, const QString &methode, const QString &ergebnis);

@@ -1,5 +1,6 @@
 #include "seitensatz.h"
 
+#include "ereignisabgleich.h"
 #include "kreuztabelle.h"
 
 #include <QFontMetricsF>
@@ -83,21 +84,38 @@ void Seitensatz::text(double xMm, double yMm, double breiteMm, double hoeheMm, c
 
 void Seitensatz::ueberschrift(const QString &inhalt, int stufe)
 {
-    const QFont f = schrift(stufe == 1 ? 15 : 11, true);
+    anfangen(0);
+    if (stufe != 1) {
+        offen_ = inhalt;
+        return;
+    }
+    const QFont f = schrift(15, true);
     const double h = texthoehe(inhalt, f, Breite);
-    // A heading never ends a page alone.
-    platzSchaffen(h + (stufe == 1 ? 4 : 2) + 25);
-    if (stufe != 1 && y_ > oben)
-        y_ += 3;
     text(links, y_, Breite, h + 1, inhalt, f, Qt::AlignLeft | Qt::AlignTop);
-    y_ += h + (stufe == 1 ? 4 : 2);
+    y_ += h + 4;
+}
+
+void Seitensatz::anfangen(double hoeheMm)
+{
+    if (offen_.isEmpty()) {
+        platzSchaffen(hoeheMm);
+        return;
+    }
+    const QFont f = schrift(11, true);
+    const double h = texthoehe(offen_, f, Breite);
+    platzSchaffen(3 + h + 2 + hoeheMm);
+    if (y_ > oben)
+        y_ += 3;
+    text(links, y_, Breite, h + 1, offen_, f, Qt::AlignLeft | Qt::AlignTop);
+    y_ += h + 2;
+    offen_.clear();
 }
 
 void Seitensatz::absatz(const QString &inhalt, double punkt)
 {
     const QFont f = schrift(punkt);
     const double h = texthoehe(inhalt, f, Breite);
-    platzSchaffen(std::min(h, unten - oben));
+    anfangen(std::min(h, unten - oben - 20));
     text(links, y_, Breite, h + 1, inhalt, f, Qt::AlignLeft | Qt::AlignTop);
     y_ += h + 2;
 }
@@ -112,6 +130,15 @@ void Seitensatz::tabelle(const QList<QStringList> &zeilen, const QList<double> &
     const double zeile = QFontMetricsF(normal, &geraet_).height() / einheit() * zeilenabstand;
     const double e = einheit();
     const auto zeichnen = [&](const QStringList &z, bool kopf) {
+        if (z.size() == 1 && !kopf) {
+            p_.setPen(QPen(Qt::black, 0.2 * e));
+            p_.drawLine(QPointF(links * e, y_ * e), QPointF((links + Breite) * e, y_ * e));
+            p_.setFont(fett);
+            p_.drawText(QRectF((links + 0.5) * e, y_ * e, (Breite - 1) * e, zeile * e),
+                        Qt::AlignVCenter | Qt::AlignLeft, z[0]);
+            y_ += zeile;
+            return;
+        }
         double x = links;
         for (qsizetype i = 0; i < z.size() && i < anteile.size(); ++i) {
             const double w = Breite * anteile[i];
@@ -129,7 +156,7 @@ void Seitensatz::tabelle(const QList<QStringList> &zeilen, const QList<double> &
         p_.setPen(QPen(kopf ? Qt::black : QColor(190, 190, 190), kopf ? 0.3 * e : 0.15 * e));
         p_.drawLine(QPointF(links * e, y_ * e), QPointF((links + Breite) * e, y_ * e));
     };
-    platzSchaffen(zeile * std::min<qsizetype>(zeilen.size(), 4));
+    anfangen(zeile * std::min<qsizetype>(zeilen.size(), 4));
     zeichnen(zeilen[0], true);
     for (qsizetype r = 1; r < zeilen.size(); ++r) {
         if (!passt(zeile)) {
@@ -144,6 +171,7 @@ void Seitensatz::tabelle(const QList<QStringList> &zeilen, const QList<double> &
 void Seitensatz::raster(const std::vector<std::pair<QString, const Kreuztabelle *>> &tabellen,
                         const QString &legende)
 {
+    const QString leer = Ereignisabgleich::segmentierungKuerzel().last();
     const double e = einheit();
     const double luecke = 8;
     const double breiteJe =
@@ -154,7 +182,7 @@ void Seitensatz::raster(const std::vector<std::pair<QString, const Kreuztabelle 
     const double zelle = std::min(breiteJe / (groesste + 1.6), 9.0);
     const double kopf = 5;
     const double hoehe = kopf + zelle * (groesste + 1) + 2;
-    platzSchaffen(hoehe + 8);
+    anfangen(hoehe + 8);
     double x0 = links;
     for (const auto &[titel, t] : tabellen) {
         text(x0, y_, breiteJe, kopf, titel, schrift(8, true), Qt::AlignLeft | Qt::AlignTop);
@@ -170,6 +198,9 @@ void Seitensatz::raster(const std::vector<std::pair<QString, const Kreuztabelle 
         for (int a = 1; a <= t->kategorien(); ++a) {
             const qint64 zeile = t->zeilensumme(a);
             for (int b = 1; b <= t->kategorien(); ++b) {
+                // "ohne" against "ohne" cannot occur: left blank, not framed as agreement.
+                if (a == b && t->kuerzel(a) == leer)
+                    continue;
                 const qint64 n = t->anzahl(a, b);
                 const double anteil = zeile > 0 ? double(n) / double(zeile) : 0.0;
                 const int grau = int(255 - 215 * anteil);
@@ -194,8 +225,9 @@ void Seitensatz::raster(const std::vector<std::pair<QString, const Kreuztabelle 
         // The diagonal, where the raters agree, framed in black.
         p_.setPen(QPen(Qt::black, 0.35 * e));
         for (int k = 1; k <= t->kategorien(); ++k)
-            p_.drawRect(QRectF((links0 + (k - 1) * zelle) * e, (oben0 + k * zelle) * e, zelle * e,
-                               zelle * e));
+            if (t->kuerzel(k) != leer)
+                p_.drawRect(QRectF((links0 + (k - 1) * zelle) * e, (oben0 + k * zelle) * e,
+                                   zelle * e, zelle * e));
         x0 += breiteJe + luecke;
     }
     y_ += hoehe;
@@ -206,7 +238,7 @@ void Seitensatz::bild(const std::function<void(QPainter &)> &zeichnen, const QSi
 {
     const double breiteMm = Breite;
     const double hoeheMm = groesse.height() * breiteMm / groesse.width();
-    platzSchaffen(hoeheMm);
+    anfangen(hoeheMm);
     const double e = einheit();
     p_.save();
     p_.translate(links * e, y_ * e);

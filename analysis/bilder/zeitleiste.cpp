@@ -1,7 +1,7 @@
 #include "zeitleiste.h"
 
-#include "atomaredatei.h"
 #include "ausgabeformat.h"
+#include "bilddatei.h"
 #include "einschaetzung.h"
 #include "formatierung.h"
 #include "palette.h"
@@ -9,12 +9,9 @@
 #include "raternamen.h"
 #include "sichtbar.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -28,7 +25,6 @@ constexpr double achseHoehe = 58;
 constexpr double legendeZeile = 30;
 constexpr double feld = 18;
 constexpr double titelHoehe = 40;
-constexpr double pngDpi = 300;
 
 const QColor abweichungFarbe(34, 34, 34);
 const QColor linienFarbe(90, 90, 90);
@@ -36,10 +32,7 @@ const QColor schraffurFarbe(120, 120, 120);
 
 QFont schrift(int groesse = 18)
 {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(groesse);
-    return f;
+    return Bilddatei::schrift(groesse);
 }
 
 QString mmss(qint64 us)
@@ -308,65 +301,13 @@ void Zeitleiste::legendeZeichnen(QPainter &p, const Masse &m) const
 
 bool Zeitleiste::speichern(const QString &datei, QString &fehler) const
 {
-    return datei.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ? svgSpeichern(datei, fehler)
-                                                                      : pngSpeichern(datei, fehler);
-}
-
-bool Zeitleiste::pngSpeichern(const QString &datei, QString &fehler) const
-{
-    // 17 cm at 300 dpi; the picture states its resolution, so it prints at that width.
-    const double faktor = BreiteMillimeter / 25.4 * pngDpi / Breite;
-    const QSizeF g = groesse();
-    QImage bild(int(std::lround(g.width() * faktor)), int(std::lround(g.height() * faktor)),
-                QImage::Format_RGB32);
-    const int punkteJeMeter = int(std::lround(pngDpi / 0.0254));
-    bild.setDotsPerMeterX(punkteJeMeter);
-    bild.setDotsPerMeterY(punkteJeMeter);
-    bild.fill(Qt::white);
-    {
-        QPainter p(&bild);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.scale(faktor, faktor);
-        zeichnen(p);
-    }
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, "PNG")) {
-        fehler = QStringLiteral("%1: das PNG-Bild ließ sich nicht erzeugen").arg(sichtbar(datei));
-        return false;
-    }
-    return schreiben(datei, puffer.data(), fehler);
-}
-
-bool Zeitleiste::svgSpeichern(const QString &datei, QString &fehler) const
-{
-    // The generator states width and height in millimetres as size * 25.4 / resolution:
-    // 1700 "pixels" at 254 dpi make 170 mm, the drawing keeps its own units in the viewBox.
-    const QSizeF g = groesse();
-    const double mm = BreiteMillimeter / Breite;
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&puffer);
-    svg.setResolution(254);
-    svg.setSize(
-        QSize(int(std::lround(g.width() * mm * 10)), int(std::lround(g.height() * mm * 10))));
-    svg.setViewBox(QRectF(QPointF(0, 0), g));
-    svg.setTitle(optionen_.titel.isEmpty() ? QStringLiteral("Zeitleiste") : optionen_.titel);
-    {
-        QPainter p(&svg);
-        zeichnen(p);
-    }
-    return schreiben(datei, puffer.data(), fehler);
+    return Bilddatei::speichern(
+        datei, groesse(),
+        optionen_.titel.isEmpty() ? QStringLiteral("Zeitleiste") : optionen_.titel,
+        [this](QPainter &p) { zeichnen(p); }, fehler);
 }
 
 bool Zeitleiste::schreiben(const QString &datei, const QByteArray &inhalt, QString &fehler)
 {
-    // Whole in memory first: a writer that streams into the file may lose a short write on a
-    // full disk without noticing, a single checked write cannot.
-    QString grund;
-    if (AtomareDatei::schreibenAtomar(datei, inhalt, &grund))
-        return true;
-    fehler = QStringLiteral("%1: kann nicht geschrieben werden (%2)").arg(sichtbar(datei), grund);
-    return false;
+    return Bilddatei::schreiben(datei, inhalt, fehler);
 }

@@ -44,8 +44,6 @@ private:
     void abweichungZeichnen(QPainter &p, const Masse &m) const;
     void achseZeichnen(QPainter &p, const Masse &m) const;
     void legendeZeichnen(QPainter &p, const Masse &m) const;
-    bool pngSpeichern(const QString &datei, QString &fehler) const;
-    bool svgSpeichern(const QString &datei, QString &fehler) const;
 
     std::vector<Sitzung> sitzungen_;
     qint64 versatzB_ = 0;

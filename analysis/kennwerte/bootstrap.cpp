@@ -1,5 +1,7 @@
 #include "bootstrap.h"
 
+#include "zufall.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,53 +10,6 @@
 namespace {
 
 constexpr int q = Kreuztabelle::Kategorien;
-
-quint64 splitmix64(quint64 &zustand)
-{
-    quint64 z = (zustand += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
-// xoshiro256**: a small, fast generator of good quality; a bootstrap draws millions of
-// numbers. Each resample gets a generator of its own, seeded from the seed and its number,
-// so that resamples may run on any number of threads in any order with the same result.
-class Zufall
-{
-public:
-    Zufall(quint64 startwert, quint64 wiederholung)
-    {
-        quint64 z = startwert ^ (0xd1b54a32d192ed03ULL * (wiederholung + 1));
-        for (quint64 &s : s_)
-            s = splitmix64(z);
-    }
-
-    quint64 operator()()
-    {
-        const quint64 ergebnis = drehen(s_[1] * 5, 7) * 9;
-        const quint64 t = s_[1] << 17;
-        s_[2] ^= s_[0];
-        s_[3] ^= s_[1];
-        s_[1] ^= s_[2];
-        s_[0] ^= s_[3];
-        s_[2] ^= t;
-        s_[3] = drehen(s_[3], 45);
-        return ergebnis;
-    }
-
-private:
-    static quint64 drehen(quint64 x, int k) { return (x << k) | (x >> (64 - k)); }
-    std::array<quint64, 4> s_;
-};
-
-// Uniform in 0 .. n-1 by multiplying instead of dividing: fast, the same on every platform
-// (unlike the standard distributions), with a bias below n / 2^64.
-size_t gleichverteilt(quint64 zufall, size_t n)
-{
-    __extension__ using u128 = unsigned __int128;
-    return size_t((u128(zufall) * u128(n)) >> 64);
-}
 
 } // namespace
 
@@ -66,19 +21,29 @@ Bootstrap::Bootstrap(const Einheitenbloecke &bloecke, int wiederholungen, quint6
 
 double Bootstrap::perzentil(const std::vector<double> &sortiert, double anteil)
 {
-    const double h = double(sortiert.size() - 1) * anteil;
-    const size_t unten = size_t(std::floor(h));
-    const size_t oben = std::min(unten + 1, sortiert.size() - 1);
-    return sortiert[unten] + (h - double(unten)) * (sortiert[oben] - sortiert[unten]);
+    std::vector<double> werte = sortiert;
+    return auswaehlen(werte, anteil);
 }
 
-Kreuztabelle Bootstrap::ziehen(int wiederholung) const
+double Bootstrap::auswaehlen(std::vector<double> &werte, double anteil)
 {
-    Zufall zufall(startwert_, quint64(wiederholung));
+    // As perzentil, without sorting all: thousands of figures each have their resamples.
+    const double h = double(werte.size() - 1) * anteil;
+    const size_t unten = size_t(std::floor(h));
+    std::nth_element(werte.begin(), werte.begin() + qsizetype(unten), werte.end());
+    const double a = werte[unten];
+    const double b = unten + 1 < werte.size()
+                         ? *std::min_element(werte.begin() + qsizetype(unten) + 1, werte.end())
+                         : a;
+    return a + (h - double(unten)) * (b - a);
+}
+
+Kreuztabelle Bootstrap::ziehen(Zufall &zufall) const
+{
     std::array<qint64, q * q> n{};
     const size_t bloecke = bloecke_.anzahl();
     for (size_t i = 0; i < bloecke; ++i) {
-        const size_t block = gleichverteilt(zufall(), bloecke);
+        const size_t block = zufall.bis(bloecke);
         for (const auto *z = bloecke_.zellenVon(block); z != bloecke_.zellenBis(block); ++z)
             n[size_t(z->index)] += z->anzahl;
     }
@@ -92,50 +57,64 @@ Kreuztabelle Bootstrap::ziehen(int wiederholung) const
 
 std::vector<Intervall> Bootstrap::intervalle(const std::vector<Statistik> &statistiken) const
 {
-    if (wiederholungen_ <= 0)
-        return std::vector<Intervall>(statistiken.size(),
-                                      Intervall::ohne(QStringLiteral("kein Bootstrap")));
-    if (bloecke_.anzahl() < 2)
-        return std::vector<Intervall>(statistiken.size(),
-                                      Intervall::ohne(QStringLiteral("zu wenige Einheiten")));
+    return intervalle(statistiken.size(), [&](const Kreuztabelle &t, std::vector<Kennwert> &werte) {
+        for (size_t s = 0; s < statistiken.size(); ++s)
+            werte[s] = statistiken[s](t);
+    });
+}
 
-    const size_t r = size_t(wiederholungen_);
-    std::vector<std::vector<double>> werte(statistiken.size(), std::vector<double>(r, 0.0));
-    std::vector<std::vector<char>> definiert(statistiken.size(), std::vector<char>(r, 0));
+std::vector<Intervall> Bootstrap::intervalle(size_t anzahl, const Statistiken &statistiken) const
+{
+    if (wiederholungen_ > 0 && bloecke_.anzahl() < 2)
+        return std::vector<Intervall>(anzahl,
+                                      Intervall::ohne(QStringLiteral("zu wenige Einheiten")));
+    return wiederholen(
+        wiederholungen_, startwert_, faeden_, anzahl,
+        [&](Zufall &zufall, std::vector<Kennwert> &werte) { statistiken(ziehen(zufall), werte); });
+}
+
+std::vector<Intervall> Bootstrap::wiederholen(int wiederholungen, quint64 startwert, int faeden,
+                                              size_t anzahl, const Ziehung &ziehen)
+{
+    if (wiederholungen <= 0)
+        return std::vector<Intervall>(anzahl, Intervall::ohne(QStringLiteral("kein Bootstrap")));
+
+    const size_t r = size_t(wiederholungen);
+    std::vector<std::vector<double>> werte(anzahl, std::vector<double>(r, 0.0));
+    std::vector<std::vector<char>> definiert(anzahl, std::vector<char>(r, 0));
     const auto rechnen = [&](size_t von, size_t bis) {
+        std::vector<Kennwert> k(anzahl);
         for (size_t w = von; w < bis; ++w) {
-            const Kreuztabelle t = ziehen(int(w));
-            for (size_t s = 0; s < statistiken.size(); ++s) {
-                const Kennwert k = statistiken[s](t);
-                werte[s][w] = k.wert;
-                definiert[s][w] = k.definiert ? 1 : 0;
+            Zufall zufall(startwert, quint64(w));
+            ziehen(zufall, k);
+            for (size_t s = 0; s < anzahl; ++s) {
+                werte[s][w] = k[s].wert;
+                definiert[s][w] = k[s].definiert ? 1 : 0;
             }
         }
     };
-    const size_t faeden = std::clamp<size_t>(
-        faeden_ > 0 ? size_t(faeden_) : std::thread::hardware_concurrency(), 1, 8);
+    const size_t n =
+        std::clamp<size_t>(faeden > 0 ? size_t(faeden) : std::thread::hardware_concurrency(), 1, 8);
     std::vector<std::thread> helfer;
-    for (size_t f = 1; f < faeden; ++f)
-        helfer.emplace_back(rechnen, r * f / faeden, r * (f + 1) / faeden);
-    rechnen(0, r / faeden);
+    for (size_t f = 1; f < n; ++f)
+        helfer.emplace_back(rechnen, r * f / n, r * (f + 1) / n);
+    rechnen(0, r / n);
     for (std::thread &h : helfer)
         h.join();
 
     std::vector<Intervall> ergebnis;
-    for (size_t s = 0; s < statistiken.size(); ++s)
+    for (size_t s = 0; s < anzahl; ++s)
         ergebnis.push_back(zusammenfassen(werte[s], definiert[s]));
     return ergebnis;
 }
 
-Intervall Bootstrap::zusammenfassen(std::vector<double> &werte,
-                                    const std::vector<char> &definiert) const
+Intervall Bootstrap::zusammenfassen(std::vector<double> &werte, const std::vector<char> &definiert)
 {
     const qsizetype undefiniert = std::count(definiert.begin(), definiert.end(), 0);
     if (undefiniert > 0)
         return Intervall::ohne(QStringLiteral("in %1 von %2 Wiederholungen nicht definiert")
                                    .arg(undefiniert)
-                                   .arg(wiederholungen_));
-    std::sort(werte.begin(), werte.end());
+                                   .arg(werte.size()));
     double mittel = 0;
     for (const double x : werte)
         mittel += x;
@@ -146,7 +125,7 @@ Intervall Bootstrap::zusammenfassen(std::vector<double> &werte,
     Intervall i;
     i.definiert = true;
     i.standardfehler = werte.size() > 1 ? std::sqrt(quadrate / double(werte.size() - 1)) : 0.0;
-    i.unten = perzentil(werte, 0.025);
-    i.oben = perzentil(werte, 0.975);
+    i.unten = auswaehlen(werte, 0.025);
+    i.oben = auswaehlen(werte, 0.975);
     return i;
 }

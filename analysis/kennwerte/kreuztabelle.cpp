@@ -4,11 +4,15 @@
 
 namespace {
 
-QStringList bewertungsKuerzel()
+// Built once: a bootstrap makes a table in every resample.
+const QStringList &bewertungsKuerzel()
 {
-    QStringList k;
-    for (int i = TL; i <= NIX; ++i)
-        k << EinschaetzungKuerzel[i];
+    static const QStringList k = [] {
+        QStringList l;
+        for (int i = TL; i <= NIX; ++i)
+            l << EinschaetzungKuerzel[i];
+        return l;
+    }();
     return k;
 }
 
@@ -17,7 +21,8 @@ QStringList bewertungsKuerzel()
 Kreuztabelle::Kreuztabelle() : Kreuztabelle(bewertungsKuerzel()) {}
 
 Kreuztabelle::Kreuztabelle(const QStringList &kuerzel)
-    : kuerzel_(kuerzel), q_(int(kuerzel.size())), n_(size_t(q_) * size_t(q_), 0)
+    : kuerzel_(kuerzel), q_(int(kuerzel.size())), n_(size_t(q_) * size_t(q_), 0),
+      zeilen_(size_t(q_), 0), spalten_(size_t(q_), 0)
 {
 }
 
@@ -31,6 +36,8 @@ void Kreuztabelle::hinzufuegen(int zeile, int spalte, qint64 anzahl)
     if (!gueltig(zeile) || !gueltig(spalte))
         return;
     n_[size_t((zeile - 1) * q_ + spalte - 1)] += anzahl;
+    zeilen_[size_t(zeile - 1)] += anzahl;
+    spalten_[size_t(spalte - 1)] += anzahl;
     summe_ += anzahl;
 }
 
@@ -39,6 +46,10 @@ Kreuztabelle &Kreuztabelle::operator+=(const Kreuztabelle &andere)
     Q_ASSERT(andere.q_ == q_);
     for (size_t i = 0; i < n_.size() && i < andere.n_.size(); ++i)
         n_[i] += andere.n_[i];
+    for (size_t i = 0; i < zeilen_.size() && i < andere.zeilen_.size(); ++i) {
+        zeilen_[i] += andere.zeilen_[i];
+        spalten_[i] += andere.spalten_[i];
+    }
     summe_ += andere.summe_;
     return *this;
 }
@@ -59,22 +70,6 @@ Kreuztabelle Kreuztabelle::zusammengefasst(const std::vector<int> &abbildung,
 qint64 Kreuztabelle::anzahl(int zeile, int spalte) const
 {
     return gueltig(zeile) && gueltig(spalte) ? n_[size_t((zeile - 1) * q_ + spalte - 1)] : 0;
-}
-
-qint64 Kreuztabelle::zeilensumme(int zeile) const
-{
-    qint64 s = 0;
-    for (int spalte = 1; spalte <= q_; ++spalte)
-        s += anzahl(zeile, spalte);
-    return s;
-}
-
-qint64 Kreuztabelle::spaltensumme(int spalte) const
-{
-    qint64 s = 0;
-    for (int zeile = 1; zeile <= q_; ++zeile)
-        s += anzahl(zeile, spalte);
-    return s;
 }
 
 qint64 Kreuztabelle::diagonale() const
@@ -142,4 +137,12 @@ Kennwert Kreuztabelle::ac1() const
     const double pe = ac1Zufall();
     const double po = double(diagonale()) / double(summe_);
     return Kennwert::mit((po - pe) / (1.0 - pe));
+}
+
+Kennwert Kreuztabelle::pabak() const
+{
+    if (summe_ == 0)
+        return leer();
+    const double po = double(diagonale()) / double(summe_);
+    return Kennwert::mit((q_ * po - 1.0) / (q_ - 1.0));
 }

@@ -33,8 +33,11 @@ public:
                                  const QStringList &kuerzel) const;
 
     qint64 anzahl(int zeile, int spalte) const;
-    qint64 zeilensumme(int zeile) const;
-    qint64 spaltensumme(int spalte) const;
+    qint64 zeilensumme(int zeile) const { return gueltig(zeile) ? zeilen_[size_t(zeile - 1)] : 0; }
+    qint64 spaltensumme(int spalte) const
+    {
+        return gueltig(spalte) ? spalten_[size_t(spalte - 1)] : 0;
+    }
     qint64 summe() const { return summe_; }
     qint64 diagonale() const;
 
@@ -46,6 +49,9 @@ public:
     // Gwet's AC1 with chance agreement from the mean marginal shares over all categories
     // of the scheme.
     Kennwert ac1() const;
+    // Prevalence- and bias-adjusted kappa (Byrt, Bishop and Carlin 1993) for q categories:
+    // (q po - 1) / (q - 1), kappa with equal shares of every category.
+    Kennwert pabak() const;
     // Chance agreement of the two figures, for their standard errors.
     double kappaZufall() const;
     double ac1Zufall() const;
@@ -57,6 +63,9 @@ private:
     QStringList kuerzel_;
     int q_ = 0;
     std::vector<qint64> n_;
+    // Kept along, because the figures of a bootstrap ask for them again and again.
+    std::vector<qint64> zeilen_;
+    std::vector<qint64> spalten_;
     qint64 summe_ = 0;
 };
 

@@ -1,8 +1,9 @@
 #include "mehrraterzaehlung.h"
 
+#include <algorithm>
+
 Mehrraterzaehlung::Mehrraterzaehlung(int kategorien)
-    : q_(kategorien), kategorieSumme_(size_t(kategorien), 0.0),
-      koinzidenz_(size_t(kategorien) * size_t(kategorien), 0.0)
+    : q_(std::min(kategorien, HoechstensKategorien))
 {
 }
 
@@ -21,36 +22,16 @@ void Mehrraterzaehlung::einheit(const std::vector<int> &anzahl, qint64 gewicht)
     raterGleich_ = raterGleich_ && m == rater_;
     einheiten_ += gewicht;
     const double w = double(gewicht);
-    paareGleich_ += w * gleich;
+    paareGleich() += w * gleich;
     for (int k = 0; k < q_ && size_t(k) < anzahl.size(); ++k)
-        kategorieSumme_[size_t(k)] += w * anzahl[size_t(k)];
+        kategorieSumme()[k] += w * anzahl[size_t(k)];
     if (m < 2)
         return;
-    for (int c = 0; c < q_; ++c) {
-        if (anzahl[size_t(c)] == 0)
-            continue;
-        for (int k = 0; k < q_; ++k) {
-            const int paare = anzahl[size_t(c)] * (anzahl[size_t(k)] - (c == k ? 1 : 0));
-            if (paare > 0)
-                koinzidenz_[size_t(c * q_ + k)] += w * paare / double(m - 1);
-        }
-    }
-}
-
-Mehrraterzaehlung &Mehrraterzaehlung::operator+=(const Mehrraterzaehlung &andere)
-{
-    if (andere.einheiten_ == 0)
-        return *this;
-    if (einheiten_ == 0)
-        rater_ = andere.rater_;
-    raterGleich_ = raterGleich_ && andere.raterGleich_ && andere.rater_ == rater_;
-    einheiten_ += andere.einheiten_;
-    paareGleich_ += andere.paareGleich_;
-    for (size_t i = 0; i < kategorieSumme_.size(); ++i)
-        kategorieSumme_[i] += andere.kategorieSumme_[i];
-    for (size_t i = 0; i < koinzidenz_.size(); ++i)
-        koinzidenz_[i] += andere.koinzidenz_[i];
-    return *this;
+    // A unit's coincidences: each of its m (m - 1) ordered pairs of codes counts 1 / (m - 1);
+    // row c sums to n_c, the diagonal to n_c (n_c - 1) / (m - 1).
+    for (int c = 0; c < q_ && size_t(c) < anzahl.size(); ++c)
+        koinzidenzRand()[c] += w * anzahl[size_t(c)];
+    abweichend() += w * (double(m) - gleich / double(m - 1));
 }
 
 Kennwert Mehrraterzaehlung::fleissKappa() const
@@ -63,10 +44,12 @@ Kennwert Mehrraterzaehlung::fleissKappa() const
         return Kennwert::ohne(QStringLiteral("weniger als zwei Rater"));
     const double n = double(rater_);
     const double N = double(einheiten_);
-    const double pQuer = paareGleich_ / (N * n * (n - 1));
+    const double pQuer = summen_[0] / (N * n * (n - 1));
     double pe = 0;
-    for (const double s : kategorieSumme_)
+    for (int k = 0; k < q_; ++k) {
+        const double s = summen_[2 + size_t(k)];
         pe += (s / (N * n)) * (s / (N * n));
+    }
     if (pe >= 1.0)
         return Kennwert::ohne(QStringLiteral("alle haben durchgehend dieselbe Kategorie vergeben; "
                                              "die Zufallsübereinstimmung ist dann 1"));
@@ -75,29 +58,18 @@ Kennwert Mehrraterzaehlung::fleissKappa() const
 
 Kennwert Mehrraterzaehlung::krippendorffAlpha() const
 {
-    std::vector<double> nc(size_t(q_), 0.0);
     double n = 0;
-    double beobachtet = 0;
+    double quadrate = 0;
     for (int c = 0; c < q_; ++c) {
-        for (int k = 0; k < q_; ++k) {
-            const double o = koinzidenz_[size_t(c * q_ + k)];
-            nc[size_t(c)] += o;
-            n += o;
-            if (c != k)
-                beobachtet += o;
-        }
+        const double nc = summen_[2 + size_t(q_ + c)];
+        n += nc;
+        quadrate += nc * nc;
     }
     if (n <= 1)
         return Kennwert::ohne(QStringLiteral("keine Einheit mit mindestens zwei Kodierungen"));
-    double erwartet = 0;
-    for (int c = 0; c < q_; ++c) {
-        for (int k = 0; k < q_; ++k) {
-            if (c != k)
-                erwartet += nc[size_t(c)] * nc[size_t(k)];
-        }
-    }
+    const double erwartet = n * n - quadrate;
     if (erwartet <= 0)
         return Kennwert::ohne(QStringLiteral("nur eine Kategorie vergeben; die erwartete "
                                              "Abweichung ist dann 0"));
-    return Kennwert::mit(1.0 - (n - 1) * beobachtet / erwartet);
+    return Kennwert::mit(1.0 - (n - 1) * summen_[1] / erwartet);
 }

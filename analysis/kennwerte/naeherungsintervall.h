@@ -16,6 +16,10 @@ class Kreuztabelle;
 // the form of Gwet's variance (the constant part of z does not change the variance).
 Schaetzung kappaMitNaeherung(const Kreuztabelle &t);
 Schaetzung ac1MitNaeherung(const Kreuztabelle &t);
+// The same for kappa with linear weights (a pair counts 1 - |k - l| / (q - 1) as
+// agreement) and for PABAK, whose variance is that of the share of agreement.
+Schaetzung gewichtetesKappaMitNaeherung(const Kreuztabelle &t);
+Schaetzung pabakMitNaeherung(const Kreuztabelle &t);
 
 // estimate ± 1.96 se, cut to [-1, 1].
 Intervall normalIntervall(double wert, double standardfehler);

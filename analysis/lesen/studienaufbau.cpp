@@ -1,10 +1,12 @@
 #include "studienaufbau.h"
 
 #include "sichtbar.h"
+#include "zeitpunkt.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 
 namespace {
@@ -46,6 +48,18 @@ QString Studienaufbau::klientenWarnung(const Sitzung &a, const Sitzung &b)
     return QStringLiteral("die Klientenfelder weichen ab: %1 nennt \"%2\", %3 nennt \"%4\"; "
                           "gehören beide Dateien zum selben Video?")
         .arg(sichtbar(name(a)), sichtbar(a.klient()), sichtbar(name(b)), sichtbar(b.klient()));
+}
+
+QString Studienaufbau::dauerWarnung(const Sitzung &a, const Sitzung &b)
+{
+    const qint64 da = a.ende() - a.beginn();
+    const qint64 db = b.ende() - b.beginn();
+    if (std::abs(da - db) * 5 <= std::max(da, db))
+        return QString();
+    return QStringLiteral("die bewerteten Dauern weichen um mehr als ein Fünftel ab: %1 reicht "
+                          "%2, %3 reicht %4; gehören beide Dateien zum selben Video?")
+        .arg(sichtbar(name(a)), Zeitpunkt(0, double(da) / 1e6, 0).toString(), sichtbar(name(b)),
+             Zeitpunkt(0, double(db) / 1e6, 0).toString());
 }
 
 bool Studienaufbau::aufbauen(const std::vector<Sitzung> &sitzungen)
@@ -98,10 +112,13 @@ bool Studienaufbau::aufbauen(const std::vector<Sitzung> &sitzungen)
             continue;
         }
         for (size_t i = 1; i < g.sitzungen.size(); ++i) {
-            const QString w = klientenWarnung(sitzungen[size_t(g.sitzungen[0])],
-                                              sitzungen[size_t(g.sitzungen[i])]);
-            if (!w.isEmpty())
-                warnungen_ << QStringLiteral("Klient %1: %2").arg(sichtbar(g.klient), w);
+            const Sitzung &erste = sitzungen[size_t(g.sitzungen[0])];
+            const Sitzung &weitere = sitzungen[size_t(g.sitzungen[i])];
+            for (const QString &w :
+                 {klientenWarnung(erste, weitere), dauerWarnung(erste, weitere)}) {
+                if (!w.isEmpty())
+                    warnungen_ << QStringLiteral("Klient %1: %2").arg(sichtbar(g.klient), w);
+            }
         }
         gruppen_.push_back(g);
     }

@@ -34,6 +34,9 @@ public:
     static bool zerlegen(const Sitzung &s, QString &klient, QString &rater);
     // A warning when the client fields of two files of one pair differ; empty otherwise.
     static QString klientenWarnung(const Sitzung &a, const Sitzung &b);
+    // A warning when the rated durations of two files of one video differ by more than a
+    // fifth (another video typed with the same client number); empty otherwise.
+    static QString dauerWarnung(const Sitzung &a, const Sitzung &b);
 
 private:
     std::vector<Gruppe> gruppen_;

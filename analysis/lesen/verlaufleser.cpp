@@ -68,6 +68,7 @@ bool VerlaufLeser::lesen(const QString &datei)
 bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
 {
     fehler_.clear();
+    hinweise_.clear();
     sitzung_ = Sitzung();
     klient_.clear();
     rater_.clear();
@@ -83,13 +84,23 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
     qsizetype pos = 0;
     while (pos < inhalt.size()) {
         ++nummer;
-        const qsizetype ende = inhalt.indexOf(lf, pos);
-        if (ende < 0)
-            return fehlschlagen(datei, nummer,
-                                QStringLiteral("letzte Zeile ohne Zeilenende (LF); die Datei "
-                                               "ist wohl abgeschnitten"));
+        qsizetype ende = inhalt.indexOf(lf, pos);
+        const bool ohneZeilenende = ende < 0;
+        ende = ohneZeilenende ? inhalt.size() : ende;
         const QByteArrayView zeile(inhalt.constData() + pos, ende - pos);
         pos = ende + 1;
+        // The console reads a last line without its line end as usual; only a line cut
+        // in the middle is damage.
+        if (ohneZeilenende && !nurLeerraum(zeile) && !vollstaendig(zeile))
+            return fehlschlagen(datei, nummer,
+                                QStringLiteral("letzte Zeile mitten abgeschnitten (ohne "
+                                               "Zeilenende und unvollständig); die Datei ist wohl "
+                                               "nicht ganz geschrieben worden"));
+        if (ohneZeilenende)
+            hinweise_ << QStringLiteral("%1: letzte Zeile (%2) ohne Zeilenende (LF), aber "
+                                        "vollständig; gelesen")
+                             .arg(sichtbar(datei))
+                             .arg(nummer);
 
         Zeitpunkt t;
         int kategorie = 0;
@@ -118,15 +129,34 @@ bool VerlaufLeser::lesen(const QString &datei, const QByteArray &inhalt)
     return true;
 }
 
+bool VerlaufLeser::vollstaendig(QByteArrayView zeile)
+{
+    // Complete: all nine fields, the last three repeating the time point of the first.
+    QList<QByteArrayView> felder;
+    qsizetype beginn = 0;
+    for (qsizetype i = 0; i <= zeile.size(); ++i) {
+        if (i < zeile.size() && zeile[i] != tab)
+            continue;
+        felder.append(zeile.sliced(beginn, i - beginn));
+        beginn = i + 1;
+    }
+    Zeitpunkt t;
+    if (felder.size() != 9 || !t.ausWort(felder[0]))
+        return false;
+    const Zeitpunkt::Anzeige a = t.anzeige();
+    bool ok[3] = {false, false, false};
+    return felder[6].toInt(&ok[0]) == a.minuten && felder[7].toInt(&ok[1]) == a.sekunden &&
+           felder[8].toInt(&ok[2]) == a.millisekunden && ok[0] && ok[1] && ok[2];
+}
+
 int VerlaufLeser::ersteZeileMit(const QByteArray &inhalt, const Zeitpunkt &gesucht)
 {
     // Only on the error path: the usual read keeps no line numbers.
     int nummer = 0;
     for (qsizetype pos = 0; pos < inhalt.size();) {
         ++nummer;
-        const qsizetype ende = inhalt.indexOf(lf, pos);
-        if (ende < 0)
-            break;
+        qsizetype ende = inhalt.indexOf(lf, pos);
+        ende = ende < 0 ? inhalt.size() : ende;
         Zeitpunkt t;
         int kategorie = 0;
         bool eintrag = false;

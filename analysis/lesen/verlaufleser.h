@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 class Zeitpunkt;
 
@@ -20,6 +21,8 @@ public:
     const Sitzung &sitzung() const { return sitzung_; }
     // "DATEI, Zeile N: ..." or "DATEI: ..."; empty after success.
     const QString &fehler() const { return fehler_; }
+    // Notes on a file read nonetheless (a last line without its line end).
+    const QStringList &hinweise() const { return hinweise_; }
 
 private:
     // False with meldung_ set when the line is damaged; eintrag false for a line that
@@ -29,11 +32,13 @@ private:
     void namenMerken(QByteArrayView klient, QByteArrayView rater);
     bool zeitPruefen(QByteArrayView feld, Zeitpunkt &t);
     bool kategoriePruefen(QByteArrayView feld, const Zeitpunkt &t, int &kategorie);
+    static bool vollstaendig(QByteArrayView zeile);
     int ersteZeileMit(const QByteArray &inhalt, const Zeitpunkt &gesucht);
     bool fehlschlagen(const QString &datei, int zeile, const QString &meldung);
 
     Sitzung sitzung_;
     QString fehler_;
+    QStringList hinweise_;
     QString meldung_;
     QString klient_;
     QString rater_;

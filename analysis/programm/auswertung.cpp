@@ -4,6 +4,7 @@
 #include "atomaredatei.h"
 #include "ausgabeformat.h"
 #include "befehlszeile.h"
+#include "blandaltman.h"
 #include "eafdokument.h"
 #include "pdfbericht.h"
 #include "raterabschnitte.h"
@@ -49,6 +50,8 @@ int Auswertung::ausfuehren(const QStringList &argumente)
         fehler_.flush();
         return Aufruffehler;
     }
+    // A CSV table keeps its point for the programs that read it.
+    dezimalkommaSetzen(b.dezimalkomma() && !b.csv());
     int ergebnis = Erfolg;
     if (b.hilfe()) {
         aus_ << Befehlszeile::hilfetext();
@@ -94,6 +97,8 @@ int Auswertung::befehl(const Befehlszeile &b, QTextStream &ziel)
         return bericht(b, sitzungen);
     if (befehl == QLatin1String("untertitel") || befehl == QLatin1String("eaf"))
         return exportieren(b, std::move(sitzungen), ziel);
+    if (befehl == QLatin1String("bland-altman"))
+        return blandAltman(b, sitzungen);
     return zeitleiste(b, std::move(sitzungen));
 }
 
@@ -122,6 +127,8 @@ bool Auswertung::lesen(const QStringList &dateien, std::vector<Sitzung> &sitzung
         VerlaufLeser leser;
         if (leser.lesen(datei)) {
             sitzungen.push_back(leser.sitzung());
+            for (const QString &h : leser.hinweise())
+                fehler_ << programm << ": Hinweis: " << h << '\n';
         } else {
             fehler_ << programm << ": " << leser.fehler() << '\n';
             ++defekt;
@@ -193,9 +200,11 @@ int Auswertung::keineGemeinsameZeit(const Befehlszeile &b, const Sitzung &a, con
 std::unique_ptr<Uebereinstimmung>
 Auswertung::paarVergleichen(const Befehlszeile &b, const std::vector<Sitzung> &s, int &rueckgabe)
 {
-    const QString klienten = Studienaufbau::klientenWarnung(s[0], s[1]);
-    if (!klienten.isEmpty())
-        warnen(klienten);
+    for (const QString &w :
+         {Studienaufbau::klientenWarnung(s[0], s[1]), Studienaufbau::dauerWarnung(s[0], s[1])}) {
+        if (!w.isEmpty())
+            warnen(w);
+    }
     auto u = std::make_unique<Uebereinstimmung>(s[0], s[1], b.vergleich());
     if (u->zeit().anzahl() == 0) {
         rueckgabe = keineGemeinsameZeit(b, s[0], s[1]);
@@ -326,6 +335,20 @@ int Auswertung::exportieren(const Befehlszeile &b, std::vector<Sitzung> s, QText
     if (!b.video().isEmpty())
         eaf.videoVerknuepfen(b.video(), b.ausgabe());
     ziel << eaf.text();
+    return Erfolg;
+}
+
+int Auswertung::blandAltman(const Befehlszeile &b, const std::vector<Sitzung> &s)
+{
+    int rueckgabe = Erfolg;
+    const std::unique_ptr<Studie> studie = studieAufbauen(b, s, rueckgabe);
+    if (!studie)
+        return rueckgabe;
+    if (grafik_)
+        grafik_();
+    QString fehler;
+    if (!BlandAltman(studie->groessen(), b.zeitleiste().titel).speichern(b.ausgabe(), fehler))
+        return scheitern(Dateifehler, fehler);
     return Erfolg;
 }
 

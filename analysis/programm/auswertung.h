@@ -47,6 +47,7 @@ private:
     int sequenzen(const Befehlszeile &b, const std::vector<Sitzung> &s, QTextStream &ziel);
     int zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s);
     int bericht(const Befehlszeile &b, const std::vector<Sitzung> &s);
+    int blandAltman(const Befehlszeile &b, const std::vector<Sitzung> &s);
     int exportieren(const Befehlszeile &b, std::vector<Sitzung> s, QTextStream &ziel);
     // Moves the later sessions onto the first as the call asks; warns of an edge shift.
     Angleichung angleichen(const Befehlszeile &b, std::vector<Sitzung> &s);

@@ -17,12 +17,13 @@ const QString befehlStudie = QStringLiteral("studie");
 const QString befehlSequenzen = QStringLiteral("sequenzen");
 const QString befehlZeitleiste = QStringLiteral("zeitleiste");
 const QString befehlBericht = QStringLiteral("bericht");
+const QString befehlBlandAltman = QStringLiteral("bland-altman");
 const QString befehlUntertitel = QStringLiteral("untertitel");
 const QString befehlEaf = QStringLiteral("eaf");
 
-const QStringList befehle = {
-    befehlZusammenfassung, befehlUebereinstimmung, befehlStudie,     befehlSequenzen,
-    befehlZeitleiste,      befehlBericht,          befehlUntertitel, befehlEaf};
+const QStringList befehle = {befehlZusammenfassung, befehlUebereinstimmung, befehlStudie,
+                             befehlSequenzen,       befehlZeitleiste,       befehlBericht,
+                             befehlBlandAltman,     befehlUntertitel,       befehlEaf};
 
 const QString optCsv = QStringLiteral("--csv");
 const QString optAusgabe = QStringLiteral("-o");
@@ -37,6 +38,7 @@ const QString optTitel = QStringLiteral("--titel");
 const QString optNamen = QStringLiteral("--namen");
 const QString optVon = QStringLiteral("--von");
 const QString optBis = QStringLiteral("--bis");
+const QString optDezimalkomma = QStringLiteral("--dezimalkomma");
 const QString optVideo = QStringLiteral("--video");
 
 // Which command takes which option.
@@ -58,10 +60,13 @@ const QHash<QString, QStringList> &geltung()
         {optBootstrap, {befehlUebereinstimmung, befehlStudie, befehlBericht}},
         {optStartwert, {befehlUebereinstimmung, befehlStudie, befehlBericht}},
         {optBlock, {befehlUebereinstimmung, befehlStudie, befehlBericht}},
-        {optTitel, {befehlZeitleiste, befehlBericht}},
+        {optTitel, {befehlZeitleiste, befehlBericht, befehlBlandAltman}},
         {optNamen, {befehlZeitleiste, befehlBericht, befehlUntertitel, befehlEaf}},
         {optVon, {befehlZeitleiste, befehlBericht}},
         {optBis, {befehlZeitleiste, befehlBericht}},
+        {optDezimalkomma,
+         {befehlZusammenfassung, befehlUebereinstimmung, befehlStudie, befehlSequenzen,
+          befehlZeitleiste, befehlBericht, befehlBlandAltman}},
         {optVideo, {befehlEaf}},
     };
     return g;
@@ -69,7 +74,7 @@ const QHash<QString, QStringList> &geltung()
 
 bool brauchtWert(const QString &name)
 {
-    return name != optCsv && geltung().contains(name);
+    return name != optCsv && name != optDezimalkomma && geltung().contains(name);
 }
 
 } // namespace
@@ -112,6 +117,9 @@ QString Befehlszeile::hilfetext()
         "      Bericht zum Abgeben (PDF, A4, auch in Graustufen lesbar) für ein Paar oder\n"
         "      eine Studie: Kennwerte mit Intervallen, Kreuztabelle als schattiertes\n"
         "      Raster, Zeitleiste und ein Absatz für den Methodenteil\n"
+        "  bland-altman ORDNER|DATEI... -o BILD.png|BILD.svg\n"
+        "      Bland-Altman-Bilder einer Studie für die ersten zwei Rater jeder Sitzung:\n"
+        "      Sinneinheiten, bewertete Dauer, TL/(TL+TNL) und KL/(KL+KNL), 17 cm breit\n"
         "  untertitel DATEI... -o DATEI.vtt|DATEI.srt|DATEI.ass\n"
         "      die Kategorien der Rater als Untertitel, die jeder Player zum Video zeigt:\n"
         "      eine Zeile je Rater (\"anna: KL\"), Abweichungen mit ≠ markiert; spätere\n"
@@ -145,23 +153,25 @@ QString Befehlszeile::hilfetext()
         "                         je Datei\n"
         "  --von ZEIT, --bis ZEIT Zeitfenster der Zeitleiste, als mm:ss oder Sekunden\n"
         "  --video VIDEO          das Video, das das EAF-Dokument als Medium nennt\n"
+        "  --dezimalkomma         Zahlen in Text, PDF und Bild mit Dezimalkomma (die CSV\n"
+        "                         behält den Punkt)\n"
         "  -h, --help             diese Hilfe\n"
         "  --version              gibt die Versionsnummer aus\n"
         "\n"
-        "Zahlen stehen immer mit Dezimalpunkt. Warnungen gehen auf die Standardfehler-\n"
-        "ausgabe. Rückgabewert: 0 bei Erfolg, 1 wenn eine Datei unlesbar oder beschädigt\n"
-        "ist oder die Ausgabe nicht geschrieben werden kann (dann gibt es keine\n"
-        "Ergebnisse), 2 bei falschem Aufruf.\n");
+        "Zahlen stehen mit Dezimalpunkt, außer mit --dezimalkomma. Warnungen gehen auf die\n"
+        "Standardfehlerausgabe. Rückgabewert: 0 bei Erfolg, 1 wenn eine Datei unlesbar\n"
+        "oder beschädigt ist oder die Ausgabe nicht geschrieben werden kann (dann gibt es\n"
+        "keine Ergebnisse), 2 bei falschem Aufruf.\n");
 }
 
 bool Befehlszeile::malt() const
 {
-    return befehl_ == befehlZeitleiste || befehl_ == befehlBericht;
+    return befehl_ == befehlZeitleiste || befehl_ == befehlBericht || befehl_ == befehlBlandAltman;
 }
 
 bool Befehlszeile::studienbericht() const
 {
-    if (befehl_ == befehlStudie)
+    if (befehl_ == befehlStudie || befehl_ == befehlBlandAltman)
         return true;
     if (befehl_ != befehlBericht || dateien_.size() != 2)
         return befehl_ == befehlBericht;
@@ -210,6 +220,8 @@ bool Befehlszeile::optionLesen(const QString &name, const QString &wert)
     qint64 zahl = 0;
     if (name == optCsv) {
         csv_ = true;
+    } else if (name == optDezimalkomma) {
+        dezimalkomma_ = true;
     } else if (name == optSchritt) {
         return sekundenLesen(name, wert, 0.001, 1e6, vergleich_.schritt);
     } else if (name == optToleranz) {
@@ -336,17 +348,18 @@ bool Befehlszeile::passtZumBefehl()
 
 bool Befehlszeile::ausgabePasst()
 {
-    const bool bild = befehl_ == befehlZeitleiste;
+    const bool bild = befehl_ == befehlZeitleiste || befehl_ == befehlBlandAltman;
     const bool pdf = befehl_ == befehlBericht;
     if (bild && ausgabe_.isEmpty())
-        return scheitern(QStringLiteral("zeitleiste: die Bilddatei fehlt (-o BILD.png oder "
-                                        "-o BILD.svg)"));
+        return scheitern(QStringLiteral("%1: die Bilddatei fehlt (-o BILD.png oder "
+                                        "-o BILD.svg)")
+                             .arg(befehl_));
     if (pdf && ausgabe_.isEmpty())
         return scheitern(QStringLiteral("bericht: die PDF-Datei fehlt (-o BERICHT.pdf)"));
     if (bild && !ausgabe_.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
         !ausgabe_.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
         return scheitern(
-            QStringLiteral("zeitleiste: \"%1\" endet weder auf .png noch auf .svg").arg(ausgabe_));
+            QStringLiteral("%1: \"%2\" endet weder auf .png noch auf .svg").arg(befehl_, ausgabe_));
     if (pdf && !ausgabe_.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return scheitern(QStringLiteral("bericht: \"%1\" endet nicht auf .pdf").arg(ausgabe_));
     if (!exportPasst())

@@ -20,6 +20,7 @@ public:
     const QString &befehl() const { return befehl_; }
     const QStringList &dateien() const { return dateien_; }
     bool csv() const { return csv_; }
+    bool dezimalkomma() const { return dezimalkomma_; }
     // The output file (-o); empty: standard output.
     const QString &ausgabe() const { return ausgabe_; }
     const Vergleichseinstellungen &vergleich() const { return vergleich_; }
@@ -48,6 +49,7 @@ private:
     QString befehl_;
     QStringList dateien_;
     bool csv_ = false;
+    bool dezimalkomma_ = false;
     QString ausgabe_;
     Vergleichseinstellungen vergleich_;
     Zeitleistenoptionen zeitleiste_;

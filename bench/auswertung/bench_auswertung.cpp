@@ -1,8 +1,8 @@
 // Times the research companion on study-sized input: a summary of 1,000 history files of
 // 500 units each, the agreement of two 10,000-unit files with the shift searched, and a
-// study of 200 clients with two raters of 300 units each, with 1,000 bootstrap resamples, as
-// a table and as the PDF report. Files are written first (not timed); the figures go to a
-// string, as they would to a pipe.
+// study of 200 clients with three raters of 300 units each, with 1,000 bootstrap resamples
+// per pair and over sessions, as a table and as the PDF report. Files are written first (not
+// timed); the figures go to a string, as they would to a pipe.
 
 #include "auswertung.h"
 #include "verlauf.h"
@@ -97,18 +97,21 @@ void bericht(const char *was, double ms, int rueckgabe, qsizetype zeichen, doubl
                 rueckgabe, static_cast<long long>(zeichen));
 }
 
-// 200 clients, two raters each, 300 units per file; the second rater later and sometimes
-// of another opinion.
+// 200 clients, three raters each, 300 units per file; the others later and sometimes of
+// another opinion.
 bool studieSchreiben(const QString &ordner, std::mt19937 &zufall)
 {
     for (int k = 0; k < 200; ++k) {
         const QString klient = QStringLiteral("k%1").arg(k, 3, 10, QLatin1Char('0'));
         const Verlauf a = zufallsverlauf(zufall, 300);
         const Verlauf b = zufallsverlauf(zufall, 0, 0.8, 0.3, &a);
+        const Verlauf c = zufallsverlauf(zufall, 0, 0.5, 0.3, &a);
         if (!schreiben(ordner + QStringLiteral("/%1_anna_Verlauf.dat").arg(klient), a, klient,
                        QStringLiteral("anna")) ||
             !schreiben(ordner + QStringLiteral("/%1_bert_Verlauf.dat").arg(klient), b, klient,
-                       QStringLiteral("bert")))
+                       QStringLiteral("bert")) ||
+            !schreiben(ordner + QStringLiteral("/%1_carl_Verlauf.dat").arg(klient), c, klient,
+                       QStringLiteral("carl")))
             return false;
     }
     return true;
@@ -162,7 +165,7 @@ int main(int argc, char *argv[])
     if (!QDir().mkdir(ordner) || !studieSchreiben(ordner, zufall))
         return 1;
     ms = messen({QStringLiteral("studie"), QStringLiteral("--csv"), ordner}, r, n);
-    bericht("studie --csv, 200 x 2 x 300 Einheiten, Bootstrap 1000", ms, r, n, 5000);
+    bericht("studie --csv, 200 x 3 x 300 Einheiten, Bootstrap 1000", ms, r, n, 5000);
     ms = messen(
         {QStringLiteral("studie"), QStringLiteral("--versatz"), QStringLiteral("auto"), ordner}, r,
         n);

@@ -4,6 +4,7 @@
 #include "testsitzung.h"
 
 #include <QImage>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +36,7 @@ private slots:
     void intervalleUndSegmentierungImCsv();
     void studieEineTabelle();
     void ausgabeInDatei();
+    void dezimalkommaUndDauerwarnung();
 
 private:
     int aufruf(const QStringList &argumente);
@@ -258,6 +260,10 @@ void TestAuswertung::kappaUndefiniertImBericht()
              qPrintable(aus_));
     QVERIFY(aus_.contains(QLatin1String("Gwets AC1:                    1.000")));
     QVERIFY(!aus_.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+    // Two units cannot give a confident interval, and the report says so.
+    QVERIFY2(aus_.contains(QStringLiteral("1.000   95 %-KI [1.000, 1.000], SE 0.000 (Intervall auf "
+                                          "einen Punkt geschrumpft: nicht aussagekräftig)")),
+             qPrintable(aus_));
 
     init();
     QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"), a, b}), 0);
@@ -336,6 +342,11 @@ void TestAuswertung::zeitleistePngUndSvg()
     const QString text = QString::fromUtf8(f.readAll());
     QVERIFY(text.contains(QStringLiteral("Therapeut lösungsfokussiert")));
     QVERIFY(text.contains(QLatin1String("Zeit (mm:ss)")));
+
+    // The two raters' quantities side by side, printed as wide as the timeline.
+    const QString ba = dir_.filePath(QStringLiteral("ba.png"));
+    QCOMPARE(aufruf({QStringLiteral("bland-altman"), a, b, QStringLiteral("-o"), ba}), 0);
+    QCOMPARE(QImage(ba).width(), bild.width());
 
     // Kept for looking at: MORVANTO_BILDER=/some/dir ctest ...
     const QString ablage = qEnvironmentVariable("MORVANTO_BILDER");
@@ -434,6 +445,14 @@ void TestAuswertung::intervalleUndSegmentierungImCsv()
             wert("ereignis_uebereinstimmung").toDouble());
     QCOMPARE(wert("ereignis_spezifisch_NIX"), QStringLiteral("1.000000"));
     QCOMPARE(wert("zeit_spezifisch_TU"), QString());
+
+    // The columns added later, behind all others: PABAK from the share of agreement, the
+    // test of the margins, the caution of an interval from 7 units.
+    QVERIFY(qAbs(wert("zeit_pabak").toDouble() -
+                 (7 * wert("zeit_uebereinstimmung").toDouble() - 1) / 6) < 1e-5);
+    QCOMPARE(kopf.last(), QStringLiteral("ereignis_stuart_maxwell_p"));
+    QVERIFY(wert("ereignis_stuart_maxwell_p").toDouble() > 0);
+    QVERIFY(wert("zeit_kappa_ki_hinweis").contains(QStringLiteral("wenig aussagekräftig")));
 }
 
 void TestAuswertung::studieEineTabelle()
@@ -459,11 +478,16 @@ void TestAuswertung::studieEineTabelle()
         QCOMPARE(z.split(QLatin1Char(',')).size(), kopf.size());
     QVERIFY(zeilen[1].startsWith(QLatin1String("paar,k1,anna,bert,")));
     QVERIFY(zeilen[3].startsWith(QLatin1String("gesamt,,,,,,,")));
-    const int scheiben = int(kopf.indexOf(QStringLiteral("zeit_scheiben")));
-    QCOMPARE(zeilen[3].split(QLatin1Char(','))[scheiben], QStringLiteral("300"));
+    const QStringList gesamt = zeilen[3].split(QLatin1Char(','));
+    QCOMPARE(gesamt[kopf.indexOf(QStringLiteral("zeit_scheiben"))], QStringLiteral("300"));
+    // The study's intervals come from its two sessions, and say they are rough.
+    QCOMPARE(gesamt[kopf.indexOf(QStringLiteral("intervalle_aus"))], QStringLiteral("sitzungen"));
+    QCOMPARE(gesamt[kopf.indexOf(QStringLiteral("zeit_kappa_ki_hinweis"))],
+             QStringLiteral("nur 2 Sitzungen: Intervall über Sitzungen grob"));
 
     // A pair row of the study is the row the pair gets on its own.
-    const QString zeileK1 = zeilen[1].section(QLatin1Char(','), 4, 4 + int(kopf.size()) - 4 - 7);
+    // Behind the pair's columns come 13 of the client's raters and 16 of the ICCs.
+    const QString zeileK1 = zeilen[1].section(QLatin1Char(','), 4, 4 + int(kopf.size()) - 4 - 30);
     init();
     QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
                      ordner.filePath(QStringLiteral("k1_anna_Verlauf.dat")),
@@ -496,6 +520,32 @@ void TestAuswertung::ausgabeInDatei()
     QCOMPARE(aufruf({QStringLiteral("zusammenfassung"), a, QStringLiteral("-o"), ziel, ziel}),
              int(Auswertung::Aufruffehler));
     QVERIFY(fehler_.contains(QLatin1String("ist eine der Eingabedateien")));
+}
+
+void TestAuswertung::dezimalkommaUndDauerwarnung()
+{
+    Druecke lang;
+    for (int i = 1; i <= 60; ++i)
+        lang.emplace_back(i * 10.0, 1 + i % 7);
+    Druecke kurz = lang;
+    kurz.resize(40);
+    const QString a = datei(QStringLiteral("d_a_Verlauf.dat"), lang);
+    const QString b = datei(QStringLiteral("d_b_Verlauf.dat"), kurz);
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--dezimalkomma"), a, b}),
+             0);
+    QVERIFY2(fehler_.contains(QStringLiteral("die bewerteten Dauern weichen um mehr als ein "
+                                             "Fünftel ab: d_a_Verlauf.dat reicht 10:00.000, "
+                                             "d_b_Verlauf.dat reicht 06:40.000")),
+             qPrintable(fehler_));
+    QVERIFY2(aus_.contains(QLatin1String("Scheiben zu 0,100 s")), qPrintable(aus_));
+    QVERIFY(
+        aus_.contains(QRegularExpression(QStringLiteral("KI \\[-?\\d,\\d{3}; -?\\d,\\d{3}\\]"))));
+    // A CSV table keeps the point for the programs that read it.
+    init();
+    QCOMPARE(aufruf({QStringLiteral("uebereinstimmung"), QStringLiteral("--csv"),
+                     QStringLiteral("--dezimalkomma"), a, b}),
+             0);
+    QCOMPARE(csvSpalten(aus_)("schritt_s"), QStringLiteral("0.100"));
 }
 
 QTEST_MAIN(TestAuswertung)

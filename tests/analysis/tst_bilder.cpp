@@ -59,6 +59,14 @@ std::array<double, 3> grauwerte(const QColor &c)
     return {helligkeit(c), 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue(), 255 * srgb};
 }
 
+// CIE L*, perceived lightness from 0 to 100.
+double cieL(const QColor &c)
+{
+    const double y =
+        0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+    return 116 * (y > 216.0 / 24389 ? std::cbrt(y) : (24389.0 / 27 * y + 16) / 116) - 16;
+}
+
 Druecke rater(double versatz)
 {
     Druecke d;
@@ -102,6 +110,8 @@ void TestBilder::paletteInGrau()
             QVERIFY2(255 - ga[w] >= 10, qPrintable(EinschaetzungKuerzel[a]));
         for (int b = a + 1; b <= NIX; ++b) {
             const auto gb = grauwerte(kategorieFarbe(b));
+            QVERIFY2(std::abs(cieL(kategorieFarbe(a)) - cieL(kategorieFarbe(b))) >= 12,
+                     qPrintable(EinschaetzungKuerzel[a] + EinschaetzungKuerzel[b]));
             for (size_t w = 0; w < ga.size(); ++w)
                 QVERIFY2(std::abs(ga[w] - gb[w]) >= 25,
                          qPrintable(QStringLiteral("%1 und %2: %3 gegen %4")
@@ -211,14 +221,14 @@ void TestBilder::berichtPaar()
     QVERIFY(dateiInhalt(pdf).startsWith("%PDF-"));
     int seiten = 0;
     const QString text = pdfText(pdf, seiten);
-    QCOMPARE(seiten, 2);
+    QCOMPARE(seiten, 3);
 
     // The figures, as the comparison computes them.
     Vergleichseinstellungen e;
     e.versatzAutomatisch = true;
     const Uebereinstimmung u(testSitzung(rater(0)), testSitzung(rater(0.6)), e);
     QCOMPARE(u.versatz(), -us(0.6));
-    const QRegularExpression kappa(QStringLiteral("zeitbasiert\\s+7 Kategorien\\s+\\d+ Scheiben\\s+"
+    const QRegularExpression kappa(QStringLiteral("7 Kategorien\\s+zeitbasiert\\s+\\d+ Scheiben\\s+"
                                                   "[0-9.]+ %\\s+(0\\.\\d{3})\\s+\\[(0\\.\\d{3}), "
                                                   "(0\\.\\d{3})\\]"));
     const QRegularExpressionMatch m = kappa.match(text);
@@ -226,10 +236,11 @@ void TestBilder::berichtPaar()
     QVERIFY(m.captured(2).toDouble() < m.captured(1).toDouble());
     QVERIFY(m.captured(1).toDouble() < m.captured(3).toDouble());
     for (const char *erwartet :
-         {"Rater A: k17_anna_Verlauf.dat", "Versatz von B -0.600 s", "Cohens Kappa [95 %-KI]",
+         {"Rater A: k17_anna_Verlauf.dat", "Versatz von B -0.600 s", "Cohens Kappa [KI]",
           "ereignisbasiert", "mit Segmentierung", "Je Kategorie", "Zeitleiste",
           "Für den Methodenteil", "Scheiben zu 0.1 s", "höchstens 2 s auseinanderliegen",
-          "im Bereich ±3 s", "1000 Wiederholungen", "Für den Ergebnisteil"})
+          "im Bereich ±3 s", "1000 Wiederholungen", "Für den Ergebnisteil", "Quellen",
+          "Randhomogenität (Stuart-Maxwell)", "Sprecherebene"})
         QVERIFY2(text.contains(QString::fromUtf8(erwartet)), erwartet);
 
     // Kept for looking at: MORVANTO_BILDER=/some/dir ctest ...
@@ -252,7 +263,8 @@ void TestBilder::berichtStudie()
     }
     const QString pdf = dir_.filePath(QStringLiteral("studie.pdf"));
     QCOMPARE(aufruf({QStringLiteral("bericht"), studie.path(), QStringLiteral("-o"), pdf,
-                     QStringLiteral("--titel"), QStringLiteral("Studie Ü")}),
+                     QStringLiteral("--titel"), QStringLiteral("Studie Ü"),
+                     QStringLiteral("--dezimalkomma")}),
              0);
     int seiten = 0;
     const QString text = pdfText(pdf, seiten);
@@ -261,8 +273,30 @@ void TestBilder::berichtStudie()
          {"Studie Ü", "3 Klienten mit mindestens zwei Ratern, 7 Verlaufsdateien, 5 Rater-Paare",
           "Kennwerte, gepoolt über alle Paare", "Fleiss' Kappa", "Krippendorffs Alpha",
           "Für den Methodenteil", "Je Paar", "Zeitleisten je Klient", "Klient k1", "Klient k2",
-          "Klient k3"})
+          "Klient k3", "Bootstrap über ganze Sitzungen", "nur 3 Sitzungen", "ICC(A,1)",
+          "Bland-Altman", "Scheiben zu 0,1 s",
+          // Sessions of eight minutes in rows of five.
+          "Ausschnitt 00:00.000 bis 05:00.000", "Ausschnitt 05:00.000 bis 08:"})
         QVERIFY2(text.contains(QString::fromUtf8(erwartet)), erwartet);
+    // No page ends with a section's heading: it goes with its content.
+    const QStringList abschnitte = {QStringLiteral("Kennwerte, gepoolt über alle Paare"),
+                                    QStringLiteral("Größen je Sitzung"),
+                                    QStringLiteral("Alle Rater eines Klienten (zeitbasiert)"),
+                                    QStringLiteral("Kreuztabellen, gepoolt"),
+                                    QStringLiteral("Je Kategorie, gepoolt"),
+                                    QStringLiteral("Für den Methodenteil"),
+                                    QStringLiteral("Für den Ergebnisteil"),
+                                    QStringLiteral("Quellen"),
+                                    QStringLiteral("Je Paar"),
+                                    QStringLiteral("Zeitleisten je Klient")};
+    for (const QString &seite : text.split(QLatin1Char('\f'))) {
+        QStringList zeilen = seite.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        while (!zeilen.isEmpty() && (zeilen.last().trimmed().isEmpty() ||
+                                     zeilen.last().contains(QStringLiteral("– Seite"))))
+            zeilen.removeLast();
+        QVERIFY2(zeilen.isEmpty() || !abschnitte.contains(zeilen.last().trimmed()),
+                 qPrintable(zeilen.value(zeilen.size() - 1)));
+    }
     // The client with three raters has its own multi-rater line.
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("k2\\s+r0, r1, r2\\s+\\d+"))));
 }

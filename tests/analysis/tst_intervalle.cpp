@@ -2,6 +2,7 @@
 #include "einschaetzung.h"
 #include "kreuztabelle.h"
 #include "naeherungsintervall.h"
+#include "sitzungsbootstrap.h"
 #include "testsitzung.h"
 #include "uebereinstimmung.h"
 
@@ -23,6 +24,7 @@ private slots:
     void bootstrapTrifftWahrenWert();
     void bootstrapWiederholbar();
     void bootstrapUndefinierteWiederholungen();
+    void sitzungsbootstrapTrifftWahrenWert();
 };
 
 namespace {
@@ -243,6 +245,61 @@ void TestIntervalle::bootstrapUndefinierteWiederholungen()
                  .ergebnis()
                  .zeit(Vergleichsergebnis::Kategorien)
                  .ac1.intervall.definiert);
+}
+
+void TestIntervalle::sitzungsbootstrapTrifftWahrenWert()
+{
+    // Studies of 20 sessions whose raters' accuracy differs from session to session. The
+    // true study value is the kappa of the expected pooled table (accuracy at its mean).
+    const std::vector<double> anteil = {0.25, 0.1, 0.1, 0.25, 0.1, 0.1, 0.1};
+    const auto tabelle = [&](double genau, double n) {
+        Kreuztabelle t;
+        for (int k = 1; k <= 7; ++k) {
+            for (int l = 1; l <= 7; ++l)
+                t.hinzufuegen(
+                    k, l,
+                    qint64(n * anteil[size_t(k - 1)] * ((k == l ? genau : 0.0) + (1 - genau) / 7)));
+        }
+        return t;
+    };
+    const double wahr = tabelle(0.675, 1e9).kappa().wert;
+
+    std::mt19937_64 zufall(20261208);
+    std::uniform_real_distribution<double> genauigkeit(0.4, 0.95);
+    std::uniform_int_distribution<int> einheiten(100, 300);
+    std::discrete_distribution<int> kategorie(anteil.begin(), anteil.end());
+    std::uniform_real_distribution<double> wurf(0, 1);
+    int treffer = 0;
+    int naivTreffer = 0;
+    const int studien = 150;
+    for (int st = 0; st < studien; ++st) {
+        std::vector<Sitzungsbootstrap::Anteil> sitzungen;
+        Kreuztabelle gepoolt;
+        for (int s = 0; s < 20; ++s) {
+            const double genau = genauigkeit(zufall);
+            Sitzungsbootstrap::Anteil a{
+                {}, {}, Kreuztabelle(QStringList(8, QStringLiteral("x"))), Mehrraterzaehlung()};
+            for (int n = einheiten(zufall); n > 0; --n) {
+                const int k = 1 + kategorie(zufall);
+                a.ereignis.hinzufuegen(k, wurf(zufall) < genau ? k : 1 + int(wurf(zufall) * 7));
+            }
+            gepoolt += a.ereignis;
+            sitzungen.push_back(a);
+        }
+        const Intervall i =
+            Sitzungsbootstrap(sitzungen, 300, quint64(st))
+                .intervalle(1, [](const Sitzungsbootstrap::Anteil &a, std::vector<Kennwert> &w) {
+                    w[0] = a.ereignis.kappa();
+                })[0];
+        QVERIFY(i.definiert && i.hinweis.isEmpty());
+        treffer += i.unten <= wahr && wahr <= i.oben ? 1 : 0;
+        const Intervall naiv = kappaMitNaeherung(gepoolt).intervall;
+        naivTreffer += naiv.unten <= wahr && wahr <= naiv.oben ? 1 : 0;
+    }
+    // About 95 % (142 of 150); the units of all sessions taken as independent miss far
+    // more often.
+    QVERIFY2(treffer >= 132 && treffer <= 149, qPrintable(QString::number(treffer)));
+    QVERIFY2(naivTreffer < 110, qPrintable(QString::number(naivTreffer)));
 }
 
 QTEST_GUILESS_MAIN(TestIntervalle)

@@ -20,6 +20,8 @@ private slots:
     void fehlerDerPaarung();
     void paareWieEinzelvergleich();
     void dreiRater();
+    void abgeleiteterVersatzAmRand();
+    void jederKennwertInSeinemIntervall();
 
 private:
     void datei(const QString &name, const QString &klient, const QString &rater, const Druecke &d);
@@ -213,6 +215,98 @@ void TestStudie::dreiRater()
     QCOMPARE(k.scheiben, 1200);
     QCOMPARE(k.mehrrater.fleissKappa().wert, 1.0);
     QCOMPARE(k.mehrrater.krippendorffAlpha().wert, 1.0);
+}
+
+void TestStudie::abgeleiteterVersatzAmRand()
+{
+    // c lies 1.6 s behind a, beyond the range of ±1 s; b lies 0.8 s behind a. The pair b-c
+    // must not use the clipped difference (+0.2 s) but its own shift (+0.8 s). A second
+    // client's rater stops at half the time: the durations differ by more than a fifth.
+    datei(QStringLiteral("k_a_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("a"), rater(0, 5));
+    datei(QStringLiteral("k_b_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("b"),
+          rater(0.8, 5));
+    datei(QStringLiteral("k_c_Verlauf.dat"), QStringLiteral("k"), QStringLiteral("c"),
+          rater(1.6, 5));
+    Druecke halb = rater(0, 6);
+    halb.resize(halb.size() / 2);
+    datei(QStringLiteral("m_a_Verlauf.dat"), QStringLiteral("m"), QStringLiteral("a"), rater(0, 5));
+    datei(QStringLiteral("m_b_Verlauf.dat"), QStringLiteral("m"), QStringLiteral("b"), halb);
+    Vergleichseinstellungen e;
+    e.versatzAutomatisch = true;
+    e.suchbereich = us(1);
+    e.wiederholungen = 50;
+    const auto [s, zeiger] = studieAusOrdner(e);
+    const Studie &studie = *zeiger;
+    QCOMPARE(studie.paare()[2].vergleich.versatz(), -us(0.8));
+    QVERIFY(!studie.paare()[2].vergleich.versatzAmRand());
+    QCOMPARE(studie.versaetze(), 4);
+    QCOMPARE(studie.versaetzeAmRand(), 1);
+    const QString warnungen = studie.warnungen().join(QLatin1Char('\n'));
+    QVERIFY2(warnungen.contains(QStringLiteral("Rater c gegen b: der Versatz gegen a liegt am Rand "
+                                               "des Suchbereichs; für dieses Paar eigens gesucht")),
+             qPrintable(warnungen));
+    Studienaufbau aufbau;
+    QVERIFY(aufbau.aufbauen(s));
+    QVERIFY2(aufbau.warnungen()
+                 .join(QLatin1Char('\n'))
+                 .contains(QStringLiteral("Klient m: die bewerteten Dauern weichen um mehr als ein "
+                                          "Fünftel ab: m_a_Verlauf.dat reicht 02:00.000")),
+             qPrintable(aufbau.warnungen().join(QLatin1Char('\n'))));
+
+    // Two sessions: the study's intervals come from resampling them, and say they are rough;
+    // the client with three raters has its own for Fleiss' kappa and Krippendorff's alpha.
+    const Intervall &i = studie.gepoolt().zeit(Vergleichsergebnis::Kategorien).kappa.intervall;
+    QVERIFY(i.definiert);
+    QCOMPARE(i.hinweis, QStringLiteral("nur 2 Sitzungen: Intervall über Sitzungen grob"));
+    QVERIFY(studie.alpha().intervall.definiert);
+    QVERIFY(studie.klienten()[0].fleiss.intervall.definiert);
+    QVERIFY(studie.klienten()[0].alpha.intervall.definiert);
+}
+
+void TestStudie::jederKennwertInSeinemIntervall()
+{
+    // Every study figure gets its interval from its own place among the resampled figures:
+    // each value lies in its interval. Blocks (--block) reach the multi-rater intervals too.
+    for (int k = 0; k < 4; ++k) {
+        const QString klient = QStringLiteral("k%1").arg(k);
+        for (int r = 0; r < 3; ++r)
+            datei(klient + QStringLiteral("_r%1_Verlauf.dat").arg(r), klient,
+                  QStringLiteral("r%1").arg(r), rater(0, r == 0 ? 100 : 2 + k + r));
+    }
+    Vergleichseinstellungen e;
+    e.wiederholungen = 300;
+    const auto [s, zeiger] = studieAusOrdner(e);
+    const Vergleichsergebnis &g = zeiger->gepoolt();
+    int geprueft = 0;
+    for (const auto a : {Vergleichsergebnis::Zeit, Vergleichsergebnis::Ereignis,
+                         Vergleichsergebnis::Segmentierung}) {
+        for (const auto ebene : {Vergleichsergebnis::Kategorien, Vergleichsergebnis::Sprecher}) {
+            const Kennzahlen &k = g.kennzahlen(a, ebene);
+            std::vector<const Schaetzung *> alle = {&k.kappa, &k.ac1, &k.pabak, &k.gewichtet[0],
+                                                    &k.gewichtet[1]};
+            for (const Schaetzung &c : k.kategorieKappa)
+                alle.push_back(&c);
+            for (const Schaetzung *x : alle) {
+                if (!x->intervall.definiert)
+                    continue;
+                ++geprueft;
+                QVERIFY2(x->intervall.unten <= x->wert.wert + 1e-9 &&
+                             x->wert.wert <= x->intervall.oben + 1e-9,
+                         qPrintable(QStringLiteral("%1 nicht in [%2, %3]")
+                                        .arg(x->wert.wert)
+                                        .arg(x->intervall.unten)
+                                        .arg(x->intervall.oben)));
+            }
+        }
+    }
+    QVERIFY(geprueft > 40);
+    for (const Schaetzung *x : {&zeiger->fleiss(), &zeiger->alpha(), &zeiger->klienten()[1].fleiss,
+                                &zeiger->klienten()[1].alpha})
+        QVERIFY(x->intervall.unten <= x->wert.wert && x->wert.wert <= x->intervall.oben);
+
+    e.block = 1000;
+    const auto [s2, ganz] = studieAusOrdner(e);
+    QCOMPARE(ganz->klienten()[1].fleiss.intervall.grund, QStringLiteral("zu wenige Einheiten"));
 }
 
 QTEST_GUILESS_MAIN(TestStudie)

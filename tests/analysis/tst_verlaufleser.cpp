@@ -47,8 +47,10 @@ void TestVerlaufLeser::beschaedigt_data()
         << start + QByteArray(zweite).replace("\t4\t0", "\t0\t0") << 2 << "Starteintrag";
     QTest::newRow("Rating bei 00:00.000")
         << QByteArray(start).replace("\t0\t0\t0\tk", "\t5\t0\t0\tk") << 1 << "Starteintrag";
-    QTest::newRow("ohne letztes LF")
-        << start + zweite + dritte.chopped(1) << 3 << "ohne Zeilenende";
+    QTest::newRow("letzte Zeile mitten abgeschnitten")
+        << start + zweite + dritte.left(20) << 3 << "mitten abgeschnitten";
+    QTest::newRow("letzte Zeile ohne die letzte Ziffer")
+        << start + zweite + dritte.chopped(2) << 3 << "mitten abgeschnitten";
     QTest::newRow("sieben Felder") << start + "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\n"
                                    << 2 << "7 Felder";
     QTest::newRow("leeres Namensfeld") << start + "00:04.250\t4\t0\t4.25\t\telmaro\t0\t4\t250\n"
@@ -157,6 +159,14 @@ void TestVerlaufLeser::erlaubteFormen()
     QCOMPARE(e[1].beginn, us(4.25));
     QCOMPARE(e[1].ende, us(70.003));
     QCOMPARE(e[1].kategorie, int(TL));
+    QVERIFY(leser.hinweise().isEmpty());
+
+    // A complete last line without its line end is read, with a note.
+    QVERIFY2(leser.lesen(QStringLiteral("s"), start + zweite + dritte.chopped(1)),
+             qPrintable(leser.fehler()));
+    QCOMPARE(leser.sitzung().einheiten().size(), size_t(2));
+    QCOMPARE(leser.hinweise().size(), 1);
+    QVERIFY(leser.hinweise()[0].contains(QStringLiteral("Zeile (3) ohne Zeilenende")));
 }
 
 void TestVerlaufLeser::rundreise()
