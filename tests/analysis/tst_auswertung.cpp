@@ -142,8 +142,6 @@ void TestAuswertung::falscherAufruf_data()
     QTest::newRow("EAF-Endung") << QStringList{"eaf", "a", "-o", "x.xml"} << ".eaf";
     QTest::newRow("Video fehlt") << QStringList{"eaf", "a", "-o", "x.eaf", "--video", "/nix.mp4"}
                                  << "--video";
-    QTest::newRow("Video nur für eaf")
-        << QStringList{"untertitel", "a", "-o", "x.vtt", "--video", "v"} << "gilt nicht";
     QTest::newRow("fester Versatz bei drei")
         << QStringList{"untertitel", "--versatz", "1", "a", "b", "c", "-o", "x.vtt"}
         << "--versatz auto";

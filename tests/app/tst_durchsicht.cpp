@@ -68,8 +68,6 @@ void TstDurchsicht::aufruf_data()
     QTest::newRow("keine Datei") << QStringList{"--verlauf", "--fs"} << 2 << "braucht";
     QTest::newRow("fester Versatz bei drei")
         << QStringList{"--verlauf", "A", "B", "A", "--versatz=1", "v.mp4"} << 2 << "zwei Dateien";
-    QTest::newRow("Suchbereich ohne auto")
-        << QStringList{"--verlauf", "A", "B", "--suchbereich", "4", "v.mp4"} << 2 << "auto";
     QTest::newRow("beschädigt") << QStringList{"--verlauf", "A", "KAPUTT", "v.mp4"} << 1 << "Zeile";
 }
 

@@ -103,8 +103,6 @@ void TstRueckmeldung::texteBereinigt_data()
     QTest::addColumn<QString>("sauber");
     QTest::newRow("Override") << "{\\b1\\c&HFF&}anna"
                               << "(⧵b1⧵c&HFF&)anna";
-    QTest::newRow("Zeilenumbruch") << "k17\\Nx\nneu"
-                                   << "k17⧵Nx neu";
     QTest::newRow("Steuerzeichen") << "a\x1b[31m\x7f\u2028b"
                                    << "a [31m  b";
 }
