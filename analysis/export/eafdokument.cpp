@@ -76,10 +76,6 @@ QString EafDokument::text() const
                      jetzt.toOffsetFromUtc(jetzt.offsetFromUtc()).toString(Qt::ISODate));
     x.writeAttribute(QStringLiteral("FORMAT"), QStringLiteral("3.0"));
     x.writeAttribute(QStringLiteral("VERSION"), QStringLiteral("3.0"));
-    x.writeNamespace(QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"),
-                     QStringLiteral("xsi"));
-    x.writeAttribute(QStringLiteral("xsi:noNamespaceSchemaLocation"),
-                     QStringLiteral("http://www.mpi.nl/tools/elan/EAFv3.0.xsd"));
     kopfSchreiben(x);
     zeitenSchreiben(x);
     ebenenSchreiben(x);
