@@ -1,6 +1,7 @@
 // morvanto-video DATEI: starts mpv so that Morvanto's counter follows it.
 
 #include "atomaredatei.h"
+#include "durchsicht.h"
 #include "kopplungsort.h"
 #include "plattform.h"
 #include "videostart.h"
@@ -19,6 +20,21 @@ const char *const hilfe =
     "mit der Zeit auf die Millisekunde im Bild. Das Zählwerk von Morvanto folgt dann dem\n"
     "Video, und die Bewertungstasten 1 bis 7, 0 und r wirken auch im Videofenster.\n"
     "\n"
+    "Aufruf: morvanto-video --verlauf A_Verlauf.dat B_Verlauf.dat [...] [--versatz S|auto]\n"
+    "                      [--suchbereich S] [mpv-Optionen] VIDEO\n"
+    "\n"
+    "Durchsicht für die Schulung: unten im Bild je Rater eine Zeile mit der Kategorie der\n"
+    "laufenden Einheit, Abweichungen markiert; jede Abweichung ist ein Kapitel (Bild auf:\n"
+    "nächste, Bild ab: vorige). Verschoben wie bei morvanto-auswertung; schreibt nichts,\n"
+    "koppelt sich an keine Konsole, die Bewertungstasten tun nichts.\n"
+    "\n"
+    "  --verlauf DATEI...  Durchsicht dieser Verlaufsdateien (siehe oben)\n"
+    "  --versatz SEKUNDEN|auto, --suchbereich SEKUNDEN, --schritt SEKUNDEN\n"
+    "             verschieben spätere Verlaufsdateien auf die erste, wie bei\n"
+    "             morvanto-auswertung\n"
+    "  --ohne-meldungen  Morvanto antwortet nicht im Bild des Players (sonst unten im Bild:\n"
+    "             jede gespeicherte Einschätzung, Korrigieren, Run und Pause, Tasten ohne\n"
+    "             Wirkung und warum, Warnungen)\n"
     "  --help     zeigt diese Hilfe\n"
     "  --version  gibt die Versionsnummer aus\n";
 
@@ -56,6 +72,8 @@ int main(int argc, char *argv[])
         std::fputs(hilfe, stderr);
         return 2;
     }
+    if (Durchsicht::gewuenscht(eigene))
+        return Durchsicht::ausfuehren(eigene);
 
     QString problem;
     const QString sockel = KopplungsOrt::sockel(&problem);

@@ -7,17 +7,19 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 
-QByteArray VideoStart::tastenKonfiguration(const QByteArray &eigene)
+QByteArray VideoStart::tastenKonfiguration(const QByteArray &eigene, bool stumm)
 {
     QByteArray text = eigene;
     if (!text.isEmpty() && !text.endsWith('\n'))
         text += '\n';
-    text += "# Written by morvanto-video: the rating keys go to Morvanto, with the\n"
-            "# player's position at the key.\n";
+    text += stumm ? "# Written by morvanto-video: the rating keys do nothing in a review.\n"
+                  : "# Written by morvanto-video: the rating keys go to Morvanto, with the\n"
+                    "# player's position at the key.\n";
     const QByteArray nachricht = MpvProtokoll::tastenNachricht;
     for (const char taste : QByteArray(MpvProtokoll::tasten)) {
         const QByteArray befehl =
-            " script-message " + nachricht + ' ' + taste + " ${=playback-time}\n";
+            stumm ? QByteArray(" ignore\n")
+                  : " script-message " + nachricht + ' ' + taste + " ${=playback-time}\n";
         text += taste + befehl;
         // The number block's digits are keys of their own for the player.
         if (taste >= '0' && taste <= '9')
@@ -54,7 +56,12 @@ QStringList VideoStart::argumente(const QString &sockel, const QString &tastenDa
                      QStringLiteral("--osd-level=3"),
                      QStringLiteral("--osd-fractions"),
                      QStringLiteral("--title=Morvanto-Video: ${media-title}")};
-    return a + eigene;
+    // Our own option: Morvanto reads the player's script options when it couples.
+    QStringList rest = eigene;
+    if (rest.removeAll(QLatin1String(ohneMeldungen)) > 0)
+        a << QStringLiteral("--script-opts-append=%1=nein")
+                 .arg(QLatin1String(MpvProtokoll::anzeigeOption));
+    return a + rest;
 }
 
 bool VideoStart::spielerLaeuft(const QString &sockel)

@@ -12,10 +12,14 @@ class VideoStart
 {
 public:
     static constexpr const char *tastenDateiName = "morvanto-mpv-tasten.conf";
+    // The rater prefers silence: Morvanto answers nothing in the player's picture.
+    static constexpr const char *ohneMeldungen = "--ohne-meldungen";
 
     // mpv's own meanings of these keys are replaced in this player; the rater's own key
-    // configuration comes first, so that the rest of it still holds.
-    static QByteArray tastenKonfiguration(const QByteArray &eigene = QByteArray());
+    // configuration comes first, so that the rest of it still holds. stumm: the keys do
+    // nothing at all (a review, where a press must not look like a rating).
+    static QByteArray tastenKonfiguration(const QByteArray &eigene = QByteArray(),
+                                          bool stumm = false);
     // The rater's own mpv key configuration, which --input-conf would otherwise replace.
     static QByteArray eigeneTastenKonfiguration();
     // Beside the socket, in the same private folder.

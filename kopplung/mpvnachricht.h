@@ -15,6 +15,7 @@ struct MpvNachricht
         Titel,     // media-title changed
         Taste,     // a rating key pressed in the player
         Ende,      // the player shuts down
+        Optionen,  // script-opts changed: whether the rater wants our answers shown
     };
 
     Art art = Art::Unbekannt;
@@ -24,6 +25,7 @@ struct MpvNachricht
     bool pausiert = false;
     QString titel;
     QChar taste;
+    bool anzeigeAus = false;
 };
 
 #endif

@@ -49,6 +49,11 @@ MpvNachricht eigenschaftDeuten(const QJsonObject &o, bool &verstanden)
         verstanden = daten.isString() || daten.isNull();
         n.art = verstanden ? MpvNachricht::Art::Titel : MpvNachricht::Art::Unbekannt;
         n.titel = titelBereinigen(daten.toString());
+    } else if (name == QLatin1String("script-opts")) {
+        verstanden = daten.isObject() || daten.isNull();
+        n.art = verstanden ? MpvNachricht::Art::Optionen : MpvNachricht::Art::Unbekannt;
+        n.anzeigeAus = daten.toObject().value(QLatin1String(MpvProtokoll::anzeigeOption)) ==
+                       QLatin1String("nein");
     }
     return n;
 }
@@ -140,11 +145,31 @@ QByteArray MpvProtokoll::beobachtungsBefehle()
 {
     return QByteArrayLiteral("{\"command\":[\"observe_property\",1,\"playback-time\"]}\n"
                              "{\"command\":[\"observe_property\",2,\"pause\"]}\n"
-                             "{\"command\":[\"observe_property\",3,\"media-title\"]}\n");
+                             "{\"command\":[\"observe_property\",3,\"media-title\"]}\n"
+                             "{\"command\":[\"observe_property\",4,\"script-opts\"]}\n");
 }
 
 QByteArray MpvProtokoll::pauseBefehl(bool pause)
 {
     return pause ? QByteArrayLiteral("{\"command\":[\"set_property\",\"pause\",true]}\n")
                  : QByteArrayLiteral("{\"command\":[\"set_property\",\"pause\",false]}\n");
+}
+
+QByteArray MpvProtokoll::anzeigeBefehl(const QStringList &zeilen)
+{
+    // One overlay of our own, so that the player's messages and the rater's own scripts keep
+    // theirs; 720 lines of height make the font size the same at every window size.
+    QJsonObject befehl{{QStringLiteral("name"), QStringLiteral("osd-overlay")},
+                       {QStringLiteral("id"), anzeigeKennung},
+                       {QStringLiteral("format"),
+                        zeilen.isEmpty() ? QStringLiteral("none") : QStringLiteral("ass-events")},
+                       {QStringLiteral("data"), zeilen.isEmpty()
+                                                    ? QString()
+                                                    : QStringLiteral("{\\an2\\fs30\\bord2}") +
+                                                          zeilen.join(QStringLiteral("\\N"))},
+                       {QStringLiteral("res_y"), 720},
+                       {QStringLiteral("z"), 10}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("command"), befehl}})
+               .toJson(QJsonDocument::Compact) +
+           '\n';
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 // The player's JSON IPC: one JSON object per line. Every byte from the socket is untrusted:
 // a line that is too long, not JSON or not understood is dropped and counted, and never
@@ -19,6 +20,10 @@ public:
     // The client message a key bound by morvanto-video sends: name, key, position.
     static constexpr const char *tastenNachricht = "morvanto-taste";
     static constexpr const char *tasten = "12345670r";
+    // The player's overlay that Morvanto's answers use.
+    static constexpr int anzeigeKennung = 17;
+    // The player's script option by which morvanto-video asks for silence ("nein").
+    static constexpr const char *anzeigeOption = "morvanto-meldungen";
 
     // Takes the bytes as they arrive, in pieces of any size, and returns the messages of
     // the lines they complete.
@@ -31,6 +36,9 @@ public:
     // The commands sent to the player, each one line.
     static QByteArray beobachtungsBefehle();
     static QByteArray pauseBefehl(bool pause);
+    // Our lines at the bottom of the player's picture, above its own subtitles; no lines:
+    // they go. The lines must already be clean of control and override characters.
+    static QByteArray anzeigeBefehl(const QStringList &zeilen);
 
 private:
     void zeileAufnehmen(const QByteArray &zeile, QList<MpvNachricht> &nachrichten);

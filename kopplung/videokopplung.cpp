@@ -5,7 +5,11 @@
 
 #include <cmath>
 
-VideoKopplung::VideoKopplung(Uhr uhr, QObject *parent) : QObject(parent), uhr(std::move(uhr))
+VideoKopplung::VideoKopplung(Uhr uhr, QObject *parent)
+    : QObject(parent), uhr(std::move(uhr)), anzeige_([this](const QByteArray &befehl) {
+          if (verbunden)
+              socket.write(befehl);
+      })
 {
     suchTakt.setInterval(suchAbstandMs);
     connect(&suchTakt, &QTimer::timeout, this, &VideoKopplung::versuchen);
@@ -99,6 +103,9 @@ void VideoKopplung::verarbeiten(const MpvNachricht &n, qint64 t)
     case MpvNachricht::Art::Taste:
         emit tasteGemeldet(n.taste, n.sekunden < 0 ? -1 : std::llround(n.sekunden * 1000.0));
         break;
+    case MpvNachricht::Art::Optionen:
+        anzeige_.abschalten(n.anzeigeAus);
+        break;
     case MpvNachricht::Art::Ende:
         socket.abort();
         getrennt();
@@ -136,6 +143,7 @@ void VideoKopplung::getrennt()
     if (!verbunden)
         return;
     verbunden = false;
+    anzeige_.vergessen();
     qDebug("Videoplayer-Kopplung beendet");
     socket.abort();
     suchTakt.start();

@@ -2,6 +2,7 @@
 #define VIDEOKOPPLUNG_H
 
 #include "mpvprotokoll.h"
+#include "spieleranzeige.h"
 
 #include <QLocalSocket>
 #include <QObject>
@@ -46,6 +47,8 @@ public:
     int verworfeneZeilen() const { return protokoll.verworfeneZeilen(); }
 
     void pausieren(bool pause);
+    // Morvanto's answers in the player's picture; silent while uncoupled.
+    SpielerAnzeige &anzeige() { return anzeige_; }
 
 signals:
     void gefunden();
@@ -84,6 +87,7 @@ private:
     bool angehalten = true;
     QString videoTitel;
     int gemeldetVerworfen = 0;
+    SpielerAnzeige anzeige_;
 };
 
 #endif

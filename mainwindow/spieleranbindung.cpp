@@ -1,6 +1,7 @@
 #include "spieleranbindung.h"
 
 #include "morvantodialog.h"
+#include "spielerrueckmeldung.h"
 #include "videokopplung.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@ SpielerAnbindung::SpielerAnbindung(MorvantoDialog &fenster)
     connect(kopplung_, &VideoKopplung::titelGemeldet, this, &SpielerAnbindung::streifenZeigen);
     connect(kopplung_, &VideoKopplung::tasteGemeldet, this, &SpielerAnbindung::taste);
     connect(kopplung_, &VideoKopplung::beendet, this, &SpielerAnbindung::weg);
+    // After ours, so that it tells what the window made of each report.
+    rueckmeldung = new SpielerRueckmeldung(fenster, *kopplung_, this);
 }
 
 void SpielerAnbindung::suchen(const QString &sockel)
@@ -81,6 +84,7 @@ void SpielerAnbindung::taste(QChar taste, qint64 positionMs)
     QWidget *modal = QApplication::activeModalWidget();
     if (!knopf || !knopf->isEnabled() || !knopf->isVisible() || (modal && modal != &fenster)) {
         qDebug("Taste %c im Videoplayer: hier gerade ohne Wirkung", taste.toLatin1());
+        rueckmeldung->tasteOhneWirkung(taste);
         return;
     }
     tastenZeit_ = folge.tastenZeitpunkt(positionMs, kopplung_->gemeldetUm());

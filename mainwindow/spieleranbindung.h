@@ -9,6 +9,7 @@
 
 class MorvantoDialog;
 class QAbstractButton;
+class SpielerRueckmeldung;
 class VideoKopplung;
 
 // The window's side of the coupling with the video player, made only once a player is
@@ -43,6 +44,8 @@ private:
     // Run is being switched to the player's state: no command back to the player.
     bool spielerMeldet = false;
     std::optional<Zeitpunkt> tastenZeit_;
+    // What the window does, told in the player's picture.
+    SpielerRueckmeldung *rueckmeldung;
 };
 
 #endif

@@ -5,8 +5,9 @@
 #include "einschaetzung.h"
 #include "formatierung.h"
 #include "palette.h"
+#include "raterabschnitte.h"
+#include "raternamen.h"
 #include "sichtbar.h"
-#include "studienaufbau.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -100,31 +101,13 @@ Zeitleiste::Zeitleiste(std::vector<Sitzung> sitzungen, qint64 versatzB,
                        const Zeitleistenoptionen &optionen)
     : sitzungen_(std::move(sitzungen)), versatzB_(versatzB), optionen_(optionen),
       namen_(optionen.namen.size() == qsizetype(sitzungen_.size()) ? optionen.namen
-                                                                   : standardNamen(sitzungen_)),
+                                                                   : raterNamen(sitzungen_)),
       von_(std::max<qint64>(optionen.von, 0))
 {
     bis_ = Sitzung::spaetestesEnde(sitzungen_);
     if (optionen.bis >= 0)
         bis_ = optionen.bis;
     bis_ = std::max<qint64>(bis_, von_ + 1000000);
-}
-
-QStringList Zeitleiste::standardNamen(const std::vector<Sitzung> &sitzungen)
-{
-    QStringList klienten;
-    QStringList rater;
-    QStringList beide;
-    for (const Sitzung &s : sitzungen) {
-        QString k;
-        QString r;
-        if (!Studienaufbau::zerlegen(s, k, r))
-            return {};
-        if (!klienten.contains(k, Qt::CaseInsensitive))
-            klienten << k;
-        rater << r;
-        beide << k + QStringLiteral(" / ") + r;
-    }
-    return klienten.size() <= 1 ? rater : beide;
 }
 
 int Zeitleiste::baender() const
@@ -267,7 +250,7 @@ void Zeitleiste::abweichungZeichnen(QPainter &p, const Masse &m) const
         schraffieren(p, streifen(std::min(a.beginn(), b.beginn()), von), schraffurFarbe);
     if (std::max(a.ende(), b.ende()) > bis)
         schraffieren(p, streifen(bis, std::max(a.ende(), b.ende())), schraffurFarbe);
-    for (const auto &[t0, t1] : abweichungen(a, b)) {
+    for (const auto &[t0, t1] : Raterabschnitte(sitzungen_).abweichungen()) {
         if (t1 <= m.von || t0 >= m.bis)
             continue;
         QRectF r = streifen(t0, t1);
@@ -314,31 +297,6 @@ void Zeitleiste::legendeZeichnen(QPainter &p, const Masse &m) const
         p.drawText(QRectF(m.legendeX[i] + feld + 8, y, Breite, feld + 6),
                    Qt::AlignLeft | Qt::AlignVCenter, e.text);
     }
-}
-
-std::vector<std::pair<qint64, qint64>> Zeitleiste::abweichungen(const Sitzung &a, const Sitzung &b)
-{
-    std::vector<std::pair<qint64, qint64>> ergebnis;
-    const std::vector<Einheit> &ea = a.einheiten();
-    const std::vector<Einheit> &eb = b.einheiten();
-    size_t i = 0;
-    size_t j = 0;
-    // Walk the merged boundaries; each stretch lies inside one unit of each session.
-    while (i < ea.size() && j < eb.size()) {
-        const qint64 von = std::max(ea[i].beginn, eb[j].beginn);
-        const qint64 bis = std::min(ea[i].ende, eb[j].ende);
-        if (bis > von && ea[i].kategorie != eb[j].kategorie) {
-            if (!ergebnis.empty() && ergebnis.back().second == von)
-                ergebnis.back().second = bis;
-            else
-                ergebnis.emplace_back(von, bis);
-        }
-        if (ea[i].ende <= eb[j].ende)
-            ++i;
-        else
-            ++j;
-    }
-    return ergebnis;
 }
 
 bool Zeitleiste::speichern(const QString &datei, QString &fehler) const

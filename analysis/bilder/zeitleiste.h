@@ -31,15 +31,10 @@ public:
     // PNG (300 dpi) or SVG by the file's suffix, written atomically; false with fehler set.
     bool speichern(const QString &datei, QString &fehler) const;
 
-    // Stretches of the shared span where the two sessions' categories differ.
-    static std::vector<std::pair<qint64, qint64>> abweichungen(const Sitzung &a, const Sitzung &b);
     // Written atomically in one checked piece; false with fehler set.
     static bool schreiben(const QString &datei, const QByteArray &inhalt, QString &fehler);
 
 private:
-    // The band label of a file: the rater from its name <client>_<rater>_Verlauf.dat (with
-    // the client when the files name different ones), else the file name.
-    static QStringList standardNamen(const std::vector<Sitzung> &sitzungen);
     struct Masse;
     Masse masse() const;
     int baender() const;

@@ -1,10 +1,14 @@
 #include "auswertung.h"
 
+#include "angleichung.h"
 #include "atomaredatei.h"
 #include "ausgabeformat.h"
 #include "befehlszeile.h"
 #include "blandaltman.h"
+#include "eafdokument.h"
 #include "pdfbericht.h"
+#include "raterabschnitte.h"
+#include "raterspuren.h"
 #include "sequenzenbericht.h"
 #include "sichtbar.h"
 #include "studie.h"
@@ -14,8 +18,8 @@
 #include "uebereinstimmung.h"
 #include "uebereinstimmungbericht.h"
 #include "uebergaenge.h"
+#include "untertitel.h"
 #include "verlaufleser.h"
-#include "versatzsuche.h"
 #include "zeitleiste.h"
 #include "zusammenfassungbericht.h"
 
@@ -23,7 +27,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <tuple>
 
 namespace {
 
@@ -92,6 +95,8 @@ int Auswertung::befehl(const Befehlszeile &b, QTextStream &ziel)
         return studie(b, sitzungen, ziel);
     if (befehl == QLatin1String("bericht"))
         return bericht(b, sitzungen);
+    if (befehl == QLatin1String("untertitel") || befehl == QLatin1String("eaf"))
+        return exportieren(b, std::move(sitzungen), ziel);
     if (befehl == QLatin1String("bland-altman"))
         return blandAltman(b, sitzungen);
     return zeitleiste(b, std::move(sitzungen));
@@ -274,15 +279,7 @@ int Auswertung::sequenzen(const Befehlszeile &b, const std::vector<Sitzung> &s, 
 
 int Auswertung::zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s)
 {
-    const Vergleichseinstellungen &v = b.vergleich();
-    qint64 versatz = 0;
-    if (s.size() == 2) {
-        bool amRand = false;
-        std::tie(versatz, amRand) = Versatzsuche::nachEinstellungen(s[0], s[1], v);
-        if (amRand)
-            warnen(UebereinstimmungBericht::randWarnung(v));
-        s[1] = s[1].verschoben(versatz);
-    }
+    const qint64 versatz = s.size() == 2 ? angleichen(b, s).versaetze()[1] : 0;
     const qint64 ende = Sitzung::spaetestesEnde(s);
     if (b.zeitleiste().von >= ende && b.zeitleiste().von > 0)
         warnen(QStringLiteral("--von %1 liegt hinter dem Ende aller Dateien (%2); die Bänder "
@@ -314,6 +311,31 @@ int Auswertung::bericht(const Befehlszeile &b, const std::vector<Sitzung> &s)
     const bool ok = paar ? pdf.paarSchreiben(b.ausgabe(), *paar, fehler)
                          : pdf.studieSchreiben(b.ausgabe(), *studie, s, fehler);
     return ok ? Erfolg : scheitern(Dateifehler, fehler);
+}
+
+Angleichung Auswertung::angleichen(const Befehlszeile &b, std::vector<Sitzung> &s)
+{
+    Angleichung a(s, b.vergleich());
+    if (a.amRand())
+        warnen(UebereinstimmungBericht::randWarnung(b.vergleich()));
+    return a;
+}
+
+int Auswertung::exportieren(const Befehlszeile &b, std::vector<Sitzung> s, QTextStream &ziel)
+{
+    const Raterspuren spuren(std::move(s), b.vergleich(), b.zeitleiste().namen);
+    for (const QString &w : spuren.warnungen())
+        warnen(w);
+    Untertitel::Format format;
+    if (Untertitel::formatErkennen(b.ausgabe(), format)) {
+        ziel << Untertitel(Raterabschnitte(spuren.sitzungen()), spuren.namen()).text(format);
+        return Erfolg;
+    }
+    EafDokument eaf(spuren.sitzungen(), spuren.namen());
+    if (!b.video().isEmpty())
+        eaf.videoVerknuepfen(b.video(), b.ausgabe());
+    ziel << eaf.text();
+    return Erfolg;
 }
 
 int Auswertung::blandAltman(const Befehlszeile &b, const std::vector<Sitzung> &s)

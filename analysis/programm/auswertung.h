@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class Angleichung;
 class Befehlszeile;
 class QTextStream;
 class Studie;
@@ -47,6 +48,9 @@ private:
     int zeitleiste(const Befehlszeile &b, std::vector<Sitzung> s);
     int bericht(const Befehlszeile &b, const std::vector<Sitzung> &s);
     int blandAltman(const Befehlszeile &b, const std::vector<Sitzung> &s);
+    int exportieren(const Befehlszeile &b, std::vector<Sitzung> s, QTextStream &ziel);
+    // Moves the later sessions onto the first as the call asks; warns of an edge shift.
+    Angleichung angleichen(const Befehlszeile &b, std::vector<Sitzung> &s);
     // Null with rueckgabe set when there is nothing to compare; warnings go out on the way.
     std::unique_ptr<Uebereinstimmung>
     paarVergleichen(const Befehlszeile &b, const std::vector<Sitzung> &s, int &rueckgabe);

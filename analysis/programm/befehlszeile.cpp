@@ -1,5 +1,6 @@
 #include "befehlszeile.h"
 
+#include "untertitel.h"
 #include "zeitpunkt.h"
 
 #include <QFileInfo>
@@ -17,10 +18,12 @@ const QString befehlSequenzen = QStringLiteral("sequenzen");
 const QString befehlZeitleiste = QStringLiteral("zeitleiste");
 const QString befehlBericht = QStringLiteral("bericht");
 const QString befehlBlandAltman = QStringLiteral("bland-altman");
+const QString befehlUntertitel = QStringLiteral("untertitel");
+const QString befehlEaf = QStringLiteral("eaf");
 
 const QStringList befehle = {befehlZusammenfassung, befehlUebereinstimmung, befehlStudie,
                              befehlSequenzen,       befehlZeitleiste,       befehlBericht,
-                             befehlBlandAltman};
+                             befehlBlandAltman,     befehlUntertitel,       befehlEaf};
 
 const QString optCsv = QStringLiteral("--csv");
 const QString optAusgabe = QStringLiteral("-o");
@@ -36,6 +39,7 @@ const QString optNamen = QStringLiteral("--namen");
 const QString optVon = QStringLiteral("--von");
 const QString optBis = QStringLiteral("--bis");
 const QString optDezimalkomma = QStringLiteral("--dezimalkomma");
+const QString optVideo = QStringLiteral("--video");
 
 // Which command takes which option.
 const QHash<QString, QStringList> &geltung()
@@ -43,20 +47,27 @@ const QHash<QString, QStringList> &geltung()
     static const QHash<QString, QStringList> g = {
         {optCsv, {befehlZusammenfassung, befehlUebereinstimmung, befehlStudie, befehlSequenzen}},
         {optAusgabe, befehle},
-        {optSchritt, {befehlUebereinstimmung, befehlStudie, befehlZeitleiste, befehlBericht}},
-        {optVersatz, {befehlUebereinstimmung, befehlStudie, befehlZeitleiste, befehlBericht}},
-        {optSuchbereich, {befehlUebereinstimmung, befehlStudie, befehlZeitleiste, befehlBericht}},
+        {optSchritt,
+         {befehlUebereinstimmung, befehlStudie, befehlZeitleiste, befehlBericht, befehlUntertitel,
+          befehlEaf}},
+        {optVersatz,
+         {befehlUebereinstimmung, befehlStudie, befehlZeitleiste, befehlBericht, befehlUntertitel,
+          befehlEaf}},
+        {optSuchbereich,
+         {befehlUebereinstimmung, befehlStudie, befehlZeitleiste, befehlBericht, befehlUntertitel,
+          befehlEaf}},
         {optToleranz, {befehlUebereinstimmung, befehlStudie, befehlBericht}},
         {optBootstrap, {befehlUebereinstimmung, befehlStudie, befehlBericht}},
         {optStartwert, {befehlUebereinstimmung, befehlStudie, befehlBericht}},
         {optBlock, {befehlUebereinstimmung, befehlStudie, befehlBericht}},
         {optTitel, {befehlZeitleiste, befehlBericht, befehlBlandAltman}},
-        {optNamen, {befehlZeitleiste, befehlBericht}},
+        {optNamen, {befehlZeitleiste, befehlBericht, befehlUntertitel, befehlEaf}},
         {optVon, {befehlZeitleiste, befehlBericht}},
         {optBis, {befehlZeitleiste, befehlBericht}},
         {optDezimalkomma,
          {befehlZusammenfassung, befehlUebereinstimmung, befehlStudie, befehlSequenzen,
           befehlZeitleiste, befehlBericht, befehlBlandAltman}},
+        {optVideo, {befehlEaf}},
     };
     return g;
 }
@@ -109,6 +120,13 @@ QString Befehlszeile::hilfetext()
         "  bland-altman ORDNER|DATEI... -o BILD.png|BILD.svg\n"
         "      Bland-Altman-Bilder einer Studie für die ersten zwei Rater jeder Sitzung:\n"
         "      Sinneinheiten, bewertete Dauer, TL/(TL+TNL) und KL/(KL+KNL), 17 cm breit\n"
+        "  untertitel DATEI... -o DATEI.vtt|DATEI.srt|DATEI.ass\n"
+        "      die Kategorien der Rater als Untertitel, die jeder Player zum Video zeigt:\n"
+        "      eine Zeile je Rater (\"anna: KL\"), Abweichungen mit ≠ markiert; spätere\n"
+        "      Dateien verschoben wie bei uebereinstimmung (--versatz nur bei zwei)\n"
+        "  eaf DATEI... -o DATEI.eaf [--video VIDEO]\n"
+        "      Annotationsdokument (EAF 3.0): eine zeitgebundene Ebene je Rater, die\n"
+        "      sieben Kategorien als kontrolliertes Vokabular, das Video verknüpft\n"
         "\n"
         "Optionen:\n"
         "  --csv                  Ausgabe als CSV (UTF-8, Komma als Trenner, Dezimalpunkt,\n"
@@ -130,9 +148,11 @@ QString Befehlszeile::hilfetext()
         "  --block N              zieht Blöcke aus N aufeinanderfolgenden Sinneinheiten\n"
         "                         (Standard 1)\n"
         "  --titel TEXT           Überschrift der Zeitleiste oder des Berichts\n"
-        "  --namen A,B,...        Namen der Bänder der Zeitleiste (Standard: Rater aus dem\n"
-        "                         Dateinamen), einer je Datei\n"
+        "  --namen A,B,...        Namen der Bänder der Zeitleiste, der Untertitelzeilen\n"
+        "                         oder Ebenen (Standard: Rater aus dem Dateinamen), einer\n"
+        "                         je Datei\n"
         "  --von ZEIT, --bis ZEIT Zeitfenster der Zeitleiste, als mm:ss oder Sekunden\n"
+        "  --video VIDEO          das Video, das das EAF-Dokument als Medium nennt\n"
         "  --dezimalkomma         Zahlen in Text, PDF und Bild mit Dezimalkomma (die CSV\n"
         "                         behält den Punkt)\n"
         "  -h, --help             diese Hilfe\n"
@@ -240,6 +260,8 @@ bool Befehlszeile::optionLesen(const QString &name, const QString &wert)
         return zeitLesen(name, wert, zeitleiste_.von);
     } else if (name == optBis) {
         return zeitLesen(name, wert, zeitleiste_.bis);
+    } else if (name == optVideo) {
+        video_ = wert;
     } else {
         return scheitern(QStringLiteral("unbekannte Option %1").arg(name));
     }
@@ -340,6 +362,8 @@ bool Befehlszeile::ausgabePasst()
             QStringLiteral("%1: \"%2\" endet weder auf .png noch auf .svg").arg(befehl_, ausgabe_));
     if (pdf && !ausgabe_.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return scheitern(QStringLiteral("bericht: \"%1\" endet nicht auf .pdf").arg(ausgabe_));
+    if (!exportPasst())
+        return false;
     if (ausgabe_.isEmpty())
         return true;
     // A slip of the finger must never overwrite what a rater made.
@@ -354,6 +378,32 @@ bool Befehlszeile::ausgabePasst()
         if (ziel.exists() && QFileInfo(d).canonicalFilePath() == ziel.canonicalFilePath())
             return scheitern(QStringLiteral("-o \"%1\" ist eine der Eingabedateien").arg(ausgabe_));
     }
+    return true;
+}
+
+bool Befehlszeile::exportPasst()
+{
+    if (befehl_ != befehlUntertitel && befehl_ != befehlEaf)
+        return true;
+    // Searched shifts move each file onto the first; a fixed one is meant for the second.
+    if (dateien_.size() != 2 && optionen_.contains(optVersatz) && !vergleich_.versatzAutomatisch)
+        return scheitern(QStringLiteral("%1: --versatz SEKUNDEN verschiebt die zweite von genau "
+                                        "zwei Dateien; bei mehr Dateien --versatz auto")
+                             .arg(befehl_));
+    if (!video_.isEmpty() && !QFileInfo(video_).isFile())
+        return scheitern(QStringLiteral("--video \"%1\": keine Datei").arg(video_));
+    if (ausgabe_.isEmpty())
+        return scheitern(QStringLiteral("%1: die Ausgabedatei fehlt (-o %2)")
+                             .arg(befehl_, befehl_ == befehlEaf ? QStringLiteral("DATEI.eaf")
+                                                                : QStringLiteral("DATEI.vtt")));
+    Untertitel::Format format;
+    if (befehl_ == befehlUntertitel && !Untertitel::formatErkennen(ausgabe_, format))
+        return scheitern(QStringLiteral("untertitel: \"%1\" endet nicht auf .vtt, .srt oder .ass "
+                                        "(-o DATEI.vtt)")
+                             .arg(ausgabe_));
+    if (befehl_ == befehlEaf && !ausgabe_.endsWith(QLatin1String(".eaf"), Qt::CaseInsensitive))
+        return scheitern(
+            QStringLiteral("eaf: \"%1\" endet nicht auf .eaf (-o DATEI.eaf)").arg(ausgabe_));
     return true;
 }
 

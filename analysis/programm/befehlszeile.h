@@ -25,6 +25,8 @@ public:
     const QString &ausgabe() const { return ausgabe_; }
     const Vergleichseinstellungen &vergleich() const { return vergleich_; }
     const Zeitleistenoptionen &zeitleiste() const { return zeitleiste_; }
+    // The video an annotation document links (--video); empty for none.
+    const QString &video() const { return video_; }
     const QString &fehler() const { return fehler_; }
     // The command paints (a picture or a PDF) and so needs the graphical application.
     bool malt() const;
@@ -40,6 +42,7 @@ private:
                        qint64 &ziel);
     bool passtZumBefehl();
     bool ausgabePasst();
+    bool exportPasst();
     bool scheitern(const QString &meldung);
 
     bool hilfe_ = false;
@@ -50,6 +53,7 @@ private:
     QString ausgabe_;
     Vergleichseinstellungen vergleich_;
     Zeitleistenoptionen zeitleiste_;
+    QString video_;
     QStringList optionen_;
     QString fehler_;
 };

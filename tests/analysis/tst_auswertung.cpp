@@ -139,6 +139,14 @@ void TestAuswertung::falscherAufruf_data()
                                  << "--bis muss nach --von";
     QTest::newRow("Zeit unlesbar")
         << QStringList{"zeitleiste", "--von", "2:xx", "a", "-o", "x.png"} << "12:30";
+    QTest::newRow("Untertitel fehlt") << QStringList{"untertitel", "a"} << "-o DATEI.vtt";
+    QTest::newRow("Untertitelformat") << QStringList{"untertitel", "a", "-o", "x.txt"} << ".srt";
+    QTest::newRow("EAF-Endung") << QStringList{"eaf", "a", "-o", "x.xml"} << ".eaf";
+    QTest::newRow("Video fehlt") << QStringList{"eaf", "a", "-o", "x.eaf", "--video", "/nix.mp4"}
+                                 << "--video";
+    QTest::newRow("fester Versatz bei drei")
+        << QStringList{"untertitel", "--versatz", "1", "a", "b", "c", "-o", "x.vtt"}
+        << "--versatz auto";
     QTest::newRow("PDF fehlt") << QStringList{"bericht", "a", "b"} << "-o BERICHT.pdf";
     QTest::newRow("PDF-Endung") << QStringList{"bericht", "a", "b", "-o", "x.png"} << ".pdf";
     QTest::newRow("Titel für Text")

@@ -116,6 +116,14 @@ void TstMpvProtokoll::fehlerhafteZeilenVerworfen_data()
     // Not ours, not wrong.
     QTest::newRow("fremde Nachricht")
         << taste("\"osc-visibility\",\"auto\"") << false << int(Art::Unbekannt);
+    // The rater's silence travels as a script option of the player.
+    QTest::newRow("Optionen still")
+        << QByteArray("{\"event\":\"property-change\",\"name\":\"script-opts\","
+                      "\"data\":{\"morvanto-meldungen\":\"nein\"}}")
+        << false << int(Art::Optionen);
+    QTest::newRow("Optionen als Text")
+        << QByteArray("{\"event\":\"property-change\",\"name\":\"script-opts\",\"data\":\"x\"}")
+        << true << int(Art::Unbekannt);
     QTest::newRow("unbekanntes Ereignis")
         << QByteArray("{\"event\":\"video-reconfig\"}") << false << int(Art::Unbekannt);
     QTest::newRow("andere Eigenschaft")
@@ -180,9 +188,12 @@ void TstMpvProtokoll::titelBereinigt()
 void TstMpvProtokoll::befehleSindGueltigesJson()
 {
     const QByteArray alle = MpvProtokoll::beobachtungsBefehle() + MpvProtokoll::pauseBefehl(true) +
-                            MpvProtokoll::pauseBefehl(false);
+                            MpvProtokoll::pauseBefehl(false) +
+                            MpvProtokoll::anzeigeBefehl(
+                                {QStringLiteral("KL 01:10.003 · Nr. 37"), QStringLiteral("\"")}) +
+                            MpvProtokoll::anzeigeBefehl({});
     const QList<QByteArray> zeilen = alle.trimmed().split('\n');
-    QCOMPARE(zeilen.size(), 5);
+    QCOMPARE(zeilen.size(), 8);
     for (const QByteArray &z : zeilen) {
         QJsonParseError fehler;
         QJsonDocument::fromJson(z, &fehler);

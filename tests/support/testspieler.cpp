@@ -34,9 +34,10 @@ bool TestSpieler::starten(QString *ausgabe)
     const QString quelle =
         QStringLiteral("av://lavfi:testsrc=size=64x48:rate=%1:duration=3600").arg(bilder);
     // A generated source cannot seek back by itself; the player's cache can.
-    prozess.start(programm, {QStringLiteral("--no-config"), QStringLiteral("--vo=null"),
-                             QStringLiteral("--ao=null"), QStringLiteral("--really-quiet"),
-                             QStringLiteral("--cache=yes"), quelle});
+    prozess.start(programm,
+                  vorne + QStringList{QStringLiteral("--no-config"), QStringLiteral("--vo=null"),
+                                      QStringLiteral("--ao=null"), QStringLiteral("--really-quiet"),
+                                      QStringLiteral("--cache=yes"), quelle});
     const bool verbunden = QTest::qWaitFor(
         [this] {
             if (prozess.state() == QProcess::NotRunning)

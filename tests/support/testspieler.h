@@ -37,6 +37,8 @@ public:
     void beenden();
 
     QProcess prozess;
+    // Arguments of the start program that come before the player's own (a review's files).
+    QStringList vorne;
 
 private:
     QString programm;
