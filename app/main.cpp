@@ -1,5 +1,6 @@
 #include "fenstersymbol.h"
 #include "menuestart.h"
+#include "plattform.h"
 #include "morvantodialog.h"
 #include "sitzungskonfigurationdialog.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("morvanto"));
 
     QString ordnerProblem;
-    if (ausDemMenue && !MenueStart::ordnerEinrichten(QDir::homePath(), ordnerProblem))
+    if (ausDemMenue && !MenueStart::ordnerEinrichten(Plattform::menueStartOrdner(), ordnerProblem))
         qWarning("Sitzungsordner: %s", qPrintable(ordnerProblem));
 
     auto *fenster = new MorvantoDialog(nullptr, "Morvanto Hauptfenster", true,

@@ -35,7 +35,9 @@ bool MenueStart::optionEntnehmen(int &argc, char **argv)
 bool MenueStart::ordnerEinrichten(const QString &heim, QString &fehler)
 {
     const QString ordner = QDir(heim).filePath(ordnerName());
-    const std::filesystem::path pfad(QFile::encodeName(ordner).toStdString());
+    // From UTF-8 explicitly: on Windows a narrow path would go through the ANSI code page,
+    // which cannot hold every user name.
+    const std::filesystem::path pfad = std::filesystem::u8path(ordner.toStdString());
     std::error_code ec;
     std::filesystem::create_directories(pfad, ec);
     std::error_code art;

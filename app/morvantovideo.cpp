@@ -35,6 +35,7 @@ const char *const hilfe =
     "  --ohne-meldungen  Morvanto antwortet nicht im Bild des Players (sonst unten im Bild:\n"
     "             jede gespeicherte Einschätzung, Korrigieren, Run und Pause, Tasten ohne\n"
     "             Wirkung und warum, Warnungen)\n"
+    "  --mpv=PROGRAMM  startet diesen Player statt mpv aus dem Suchpfad\n"
     "  --help     zeigt diese Hilfe\n"
     "  --version  gibt die Versionsnummer aus\n";
 
@@ -46,12 +47,23 @@ int fehler(const QString &text, int code)
 
 // Replaces this process with mpv: its window, its exit code and its signals are the
 // rater's player's. Returns only when mpv cannot be started.
-int mpvStarten(const QStringList &argumente)
+int mpvStarten(const QString &programm, const QStringList &argumente)
 {
-    const QString grund = Plattform::programmErsetzen(QStringLiteral("mpv"), argumente);
+    const QString grund = Plattform::programmErsetzen(programm, argumente);
     return fehler(
         QStringLiteral("mpv nicht zu starten (%1); ist das Paket mpv installiert?").arg(grund),
         127);
+}
+
+// Where no package manager puts mpv on the search path (Windows), the rater may name it.
+QString spielerEntnehmen(QStringList &argumente)
+{
+    const QString vorsatz = QStringLiteral("--mpv=");
+    for (int i = 0; i < argumente.size(); ++i) {
+        if (argumente.at(i).startsWith(vorsatz))
+            return argumente.takeAt(i).mid(vorsatz.size());
+    }
+    return QStringLiteral("mpv");
 }
 
 } // namespace
@@ -59,7 +71,8 @@ int mpvStarten(const QStringList &argumente)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList eigene = app.arguments().mid(1);
+    QStringList eigene = app.arguments().mid(1);
+    const QString spieler = spielerEntnehmen(eigene);
     if (eigene == QStringList{QStringLiteral("--help")}) {
         std::fputs(hilfe, stdout);
         return 0;
@@ -89,5 +102,5 @@ int main(int argc, char *argv[])
             tasten, VideoStart::tastenKonfiguration(VideoStart::eigeneTastenKonfiguration()),
             &problem))
         return fehler(problem, 1);
-    return mpvStarten(VideoStart::argumente(sockel, tasten, eigene));
+    return mpvStarten(spieler, VideoStart::argumente(sockel, tasten, eigene));
 }

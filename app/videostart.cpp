@@ -66,7 +66,7 @@ QStringList VideoStart::argumente(const QString &sockel, const QString &tastenDa
 
 bool VideoStart::spielerLaeuft(const QString &sockel)
 {
-    if (!QFileInfo::exists(sockel))
+    if (!Plattform::sockelVorhanden(sockel))
         return false;
     QLocalSocket probe;
     probe.connectToServer(sockel);

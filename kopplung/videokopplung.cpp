@@ -1,7 +1,8 @@
 #include "videokopplung.h"
 
+#include "plattform.h"
+
 #include <QDebug>
-#include <QFileInfo>
 
 #include <cmath>
 
@@ -40,7 +41,7 @@ void VideoKopplung::versuchen()
     if (verbunden || socket.state() != QLocalSocket::UnconnectedState || pfad.isEmpty())
         return;
     // A missing socket is the normal case: no player started.
-    if (!QFileInfo::exists(pfad))
+    if (!Plattform::sockelVorhanden(pfad))
         return;
     socket.connectToServer(pfad);
 }

@@ -2,7 +2,8 @@
 #define PLATTFORM_H
 
 // Everything this program asks of the operating system, behind one header. Each system has
-// one implementation file (plattform_posix.cpp); nothing else includes a system header.
+// one implementation file (plattform_posix.cpp, plattform_windows.cpp); nothing else includes a
+// system header.
 
 #include <QObject>
 #include <QString>
@@ -51,6 +52,12 @@ bool alsVerwalter();
 // The longest path a local socket may have, in bytes of the file name encoding, the
 // terminating zero included.
 int sockelPfadGrenze();
+
+// Whether a player listens at the socket (or would, busy with another client).
+bool sockelVorhanden(const QString &sockel);
+
+// The folder a start from the menu keeps its session folder in.
+QString menueStartOrdner();
 
 // The calling thread yields to the others (the GUI thread) when the machine is busy.
 void threadPrioritaetSenken();

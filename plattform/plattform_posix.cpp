@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -140,6 +141,16 @@ bool alsVerwalter()
 int sockelPfadGrenze()
 {
     return int(sizeof(sockaddr_un::sun_path));
+}
+
+bool sockelVorhanden(const QString &sockel)
+{
+    return QFileInfo::exists(sockel);
+}
+
+QString menueStartOrdner()
+{
+    return QDir::homePath();
 }
 
 // On Linux the nice value is the thread's own.
