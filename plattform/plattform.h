@@ -29,6 +29,10 @@ signals:
 // back what was there before.
 EndeMelder *endeMelderErstellen(QObject *eltern);
 
+// For tests: asks this process to end the way the system does (a termination signal; on
+// Windows a logoff's query to the windows).
+void endeAusloesen();
+
 // Puts a folder's entries (a rename into it) on the device; a file's content is synced by
 // its own commit. False when the folder could not be synced.
 bool ordnerSynchronisieren(const QString &ordner);

@@ -105,6 +105,11 @@ EndeMelder *endeMelderErstellen(QObject *eltern)
     return new SignalMelder(eltern);
 }
 
+void endeAusloesen()
+{
+    std::raise(SIGTERM);
+}
+
 bool ordnerSynchronisieren(const QString &ordner)
 {
     const int fd =

@@ -1,5 +1,6 @@
 #include "plattform.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QDir>
@@ -137,6 +138,17 @@ std::atomic<SitzungsEndeMelder *> SitzungsEndeMelder::aktiv{nullptr};
 EndeMelder *endeMelderErstellen(QObject *eltern)
 {
     return new SitzungsEndeMelder(eltern);
+}
+
+// Through the filter chain that Qt's window procedure runs for every message.
+void endeAusloesen()
+{
+    MSG msg{};
+    msg.message = WM_QUERYENDSESSION;
+    msg.lParam = ENDSESSION_LOGOFF;
+    qintptr ergebnis = 0;
+    QAbstractEventDispatcher::instance()->filterNativeEvent(
+        QByteArrayLiteral("windows_generic_MSG"), &msg, &ergebnis);
 }
 
 // No fsync for a folder on Windows: NTFS records a rename in its journal, and flushing the

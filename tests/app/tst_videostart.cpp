@@ -86,6 +86,9 @@ private slots:
 
 void TstVideoStart::sockelNurInPrivatemOrdner()
 {
+#ifdef Q_OS_WIN
+    QSKIP("folder modes are POSIX; the Windows access list is tested in tst_plattformwindows");
+#endif
     QTemporaryDir privat;
     QCOMPARE(modus(privat.path()), 0700);
     const QString pfad = privat.filePath(QStringLiteral("a.sock"));
@@ -134,6 +137,9 @@ void TstVideoStart::sockelNurInPrivatemOrdner()
 // Outside a login session there is no runtime folder: one of the user's own, never /tmp.
 void TstVideoStart::ersatzOrdnerWirdPrivatAngelegt()
 {
+#ifdef Q_OS_WIN
+    QSKIP("folder modes are POSIX; the Windows access list is tested in tst_plattformwindows");
+#endif
     QTemporaryDir cache;
     Umgebung v(KopplungsOrt::umgebungsVariable, QByteArray());
     Umgebung x("XDG_RUNTIME_DIR", QByteArray());

@@ -4,14 +4,13 @@
 // its rules moved out of the window (tests/mainwindow/mitschnitt/). With
 // MORVANTO_MITSCHNITT_SCHREIBEN set to a folder, the files are written there instead.
 #include "konsolentest.h"
+#include "plattform.h"
 #include "testdateien.h"
 #include "wanduhr.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
-
-#include <csignal>
 
 namespace {
 
@@ -100,7 +99,7 @@ void TestSitzungsmitschnitt::sitzungMitSignal()
     k.umschalten(Qt::Key_R, k->BtRun);
     bewerten(k, 1500, Qt::Key_3);
     bewerten(k, 9999, Qt::Key_5);
-    std::raise(SIGTERM);
+    Plattform::endeAusloesen();
     QTRY_COMPARE(QDir().entryList({QStringLiteral("SIKO_*")}, QDir::Files).size(), 2);
     k.d.reset();
 }

@@ -264,6 +264,7 @@ void TstWiederherstellung::journalNichtZuSchreiben()
     k.konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"));
     k.umschalten(Qt::Key_R, d->BtRun);
     {
+        VOLLE_PLATTE_ODER_UEBERSPRINGEN(true);
         DateigroessenGrenze grenze(40);
         k.uhr->ms = 4250;
         k.taste(Qt::Key_1);

@@ -53,7 +53,8 @@ private slots:
         bool ok = true;
         {
             const bool voll = art <= 1 || art == 4;
-            DateigroessenGrenze grenze(voll ? 4096 : RLIM_INFINITY);
+            VOLLE_PLATTE_ODER_UEBERSPRINGEN(voll);
+            DateigroessenGrenze grenze(voll ? 4096 : DateigroessenGrenze::unbegrenzt);
             AtomareDatei datei(ziel);
             QVERIFY(datei.oeffnen());
             if (art == 0) {

@@ -1,13 +1,20 @@
 #include "dateigroessengrenze.h"
 
 #include <csignal>
+#include <sys/resource.h>
 
-DateigroessenGrenze::DateigroessenGrenze(rlim_t bytes)
+bool DateigroessenGrenze::moeglich()
+{
+    return true;
+}
+
+DateigroessenGrenze::DateigroessenGrenze(std::uint64_t bytes)
 {
     alterSignalwert = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit neu = alt;
-    neu.rlim_cur = bytes;
+    rlimit neu{};
+    getrlimit(RLIMIT_FSIZE, &neu);
+    alt = neu.rlim_cur;
+    neu.rlim_cur = bytes == unbegrenzt ? RLIM_INFINITY : rlim_t(bytes);
     setrlimit(RLIMIT_FSIZE, &neu);
 }
 
@@ -15,7 +22,10 @@ void DateigroessenGrenze::aufheben()
 {
     if (!aktiv)
         return;
-    setrlimit(RLIMIT_FSIZE, &alt);
+    rlimit neu{};
+    getrlimit(RLIMIT_FSIZE, &neu);
+    neu.rlim_cur = rlim_t(alt);
+    setrlimit(RLIMIT_FSIZE, &neu);
     std::signal(SIGXFSZ, alterSignalwert);
     aktiv = false;
 }
