@@ -26,8 +26,8 @@ private:
 };
 
 // For a test (or a row of one) that needs the disk full.
-#define VOLLE_PLATTE_ODER_UEBERSPRINGEN(voll)                                                   \
-    if ((voll) && !DateigroessenGrenze::moeglich())                                            \
+#define VOLLE_PLATTE_ODER_UEBERSPRINGEN(voll)                                                      \
+    if ((voll) && !DateigroessenGrenze::moeglich())                                                \
     QSKIP("no file size limit on Windows: a full disk cannot be simulated")
 
 #endif
