@@ -206,6 +206,14 @@ void TestBilder::vollerDatentraeger()
     QCOMPARE(eintraege(ordner.path()), QStringList{ziel});
 }
 
+// The PDF's text is read back with Debian's pdftotext, which a Windows program cannot start.
+#ifdef Q_OS_WIN
+#define PDF_LESER_ODER_UEBERSPRINGEN()                                                             \
+    QSKIP("pdftotext, a Debian program, cannot be started from Windows")
+#else
+#define PDF_LESER_ODER_UEBERSPRINGEN()
+#endif
+
 QString TestBilder::pdfText(const QString &pdf, int &seiten)
 {
     QProcess p;
@@ -228,6 +236,7 @@ void TestBilder::berichtPaar()
              0);
     QVERIFY2(fehler_.isEmpty(), qPrintable(fehler_));
     QVERIFY(dateiInhalt(pdf).startsWith("%PDF-"));
+    PDF_LESER_ODER_UEBERSPRINGEN();
     int seiten = 0;
     const QString text = pdfText(pdf, seiten);
     QCOMPARE(seiten, 3);
@@ -275,6 +284,8 @@ void TestBilder::berichtStudie()
                      QStringLiteral("--titel"), QStringLiteral("Studie Ü"),
                      QStringLiteral("--dezimalkomma")}),
              0);
+    QVERIFY(dateiInhalt(pdf).startsWith("%PDF-"));
+    PDF_LESER_ODER_UEBERSPRINGEN();
     int seiten = 0;
     const QString text = pdfText(pdf, seiten);
     QVERIFY2(seiten >= 3, qPrintable(text.left(2000)));
