@@ -189,8 +189,9 @@ QString privatenOrdnerAnlegen(const QString &ordner)
     return ok ? QString() : systemGrund(code);
 }
 
-// Private: owned by this user, and no entry of its access list admits anyone else. A
-// missing list admits everyone.
+// Private: owned by this user, and no entry of its access list admits anyone else but the
+// system itself (which, like root, may enter anything anyway). A missing list admits
+// everyone.
 OrdnerZustand ordnerPruefen(const QString &ordner)
 {
     QString halter;
@@ -209,9 +210,11 @@ OrdnerZustand ordnerPruefen(const QString &ordner)
     bool privat = ich.sid() && besitzer && liste && EqualSid(besitzer, ich.sid());
     for (DWORD i = 0; privat && i < liste->AceCount; ++i) {
         ACE_HEADER *eintrag = nullptr;
-        privat = GetAce(liste, i, reinterpret_cast<void **>(&eintrag)) &&
-                 (eintrag->AceType != ACCESS_ALLOWED_ACE_TYPE ||
-                  EqualSid(&reinterpret_cast<ACCESS_ALLOWED_ACE *>(eintrag)->SidStart, ich.sid()));
+        privat = GetAce(liste, i, reinterpret_cast<void **>(&eintrag));
+        if (privat && eintrag->AceType == ACCESS_ALLOWED_ACE_TYPE) {
+            PSID wer = &reinterpret_cast<ACCESS_ALLOWED_ACE *>(eintrag)->SidStart;
+            privat = EqualSid(wer, ich.sid()) || IsWellKnownSid(wer, WinLocalSystemSid);
+        }
     }
     LocalFree(sd);
     return privat ? OrdnerZustand::Privat : OrdnerZustand::Fremd;

@@ -172,6 +172,7 @@ void TstVideoStart::tastenKonfigurationBindetAlleTasten()
     QVERIFY(dateiSchreiben(home.filePath(QStringLiteral("mpv/input.conf")), "a cycle audio\n"));
     Umgebung m("MPV_HOME", QByteArray());
     Umgebung c("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    Umgebung w("APPDATA", QFile::encodeName(home.path())); // where mpv looks on Windows
     QCOMPARE(VideoStart::eigeneTastenKonfiguration(), QByteArray("a cycle audio\n"));
     const QStringList a =
         VideoStart::argumente(QStringLiteral("/p/s.sock"), QStringLiteral("/p/t.conf"),
@@ -193,10 +194,17 @@ void TstVideoStart::aufrufFehler()
     QCOMPARE(a.code, 2);
     QVERIFY(a.ausgabe.contains(QStringLiteral("Aufruf: morvanto-video")));
 
+#ifdef Q_OS_WIN
+    // Windows finds the Qt DLLs on PATH too; no mpv.exe is on it here.
+    a = aufrufen({QStringLiteral("video.mp4")}, sockel,
+                 privat.path() + QLatin1Char(';') + qEnvironmentVariable("PATH"));
+#else
     a = aufrufen({QStringLiteral("video.mp4")}, sockel, privat.path());
+#endif
     QCOMPARE(a.code, 127);
     QVERIFY2(a.ausgabe.contains(QStringLiteral("mpv nicht zu starten")), qPrintable(a.ausgabe));
 
+#ifndef Q_OS_WIN // folder modes: the access lists are tested in tst_plattformwindows
     QTemporaryDir offen;
     QVERIFY(QFile::setPermissions(offen.path(), QFile::permissions(offen.path()) |
                                                     QFileDevice::ReadOther |
@@ -205,11 +213,13 @@ void TstVideoStart::aufrufFehler()
     QCOMPARE(a.code, 1);
     QVERIFY2(a.ausgabe.contains(QStringLiteral("nicht privat")), qPrintable(a.ausgabe));
     QVERIFY(QDir(offen.path()).isEmpty());
+#endif
 }
 
 // A second player would take the first one's socket from under Morvanto.
 void TstVideoStart::zweiterSpielerAbgewiesen()
 {
+    SPIELER_ODER_UEBERSPRINGEN();
     TestSpieler spieler(QStringLiteral(MORVANTO_VIDEO_PROGRAMM));
     QString ausgabe;
     QVERIFY2(spieler.starten(&ausgabe), qPrintable(ausgabe));

@@ -5,7 +5,14 @@
 #include <QJsonValue>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+// For tests that need the real player: without mpv (under Wine there is no mpv.exe) they
+// skip.
+#define SPIELER_ODER_UEBERSPRINGEN()                                                               \
+    if (QStandardPaths::findExecutable(QStringLiteral("mpv")).isEmpty())                           \
+    QSKIP("no mpv to couple with (under Wine there is no mpv.exe)")
 
 // A real mpv, started through morvanto-video, headless, playing a generated picture, with
 // a private socket folder of its own; and a second connection through which the test
