@@ -372,6 +372,9 @@ void TestSitzungsende::fehlendeVerlaufsdatei()
 // way of any failed read, not count as an empty history read well.
 void TestSitzungsende::lesefehlerDesGeraets()
 {
+#ifdef Q_OS_WIN
+    QSKIP("a read error of the device comes from Linux's /proc/self/mem; Windows has none");
+#endif
     MorvantoDialog *d = k->fenster();
     QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
     QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), verlaufK17));

@@ -163,6 +163,9 @@ void TestVerlaufSpeichern::unlesbarerInhaltGiltAlsGelesen()
 // that is just the end of the file, and the history would silently stay empty.
 void TestVerlaufSpeichern::lesefehlerDesGeraets()
 {
+#ifdef Q_OS_WIN
+    QSKIP("a read error of the device comes from Linux's /proc/self/mem; Windows has none");
+#endif
     QVERIFY(
         QFile::link(QStringLiteral("/proc/self/mem"), QStringLiteral("k17_elmaro_Verlauf.dat")));
     Verlauf v;
