@@ -393,7 +393,7 @@ void TestSitzungsKonfigurationDialog::ordnerAnzeige_data()
                               << "/srv/studie";
     // A name that only begins like the home folder is not inside it.
     QTest::newRow("Nachbar des Heimordners")
-        << heim + "x/M" << QString() << "im Ordner " + heim << "x/M";
+        << heim + "x/M" << QString() << "im Ordner " << heim.section('/', -1) + "x/M";
     QTest::newRow("langer Pfad")
         << "/srv/forschung/therapiestudie-2026/videoratings/zweite-runde/morvanto" << QString()
         << QString("im Ordner \u2026") << "/morvanto";
