@@ -40,6 +40,7 @@ private slots:
     void unlesbarerInhaltGiltAlsGelesen();
     void lesefehlerDesGeraets();
     void zweitesSpeichernErsetztGanz();
+    void namenOhneGrossUndKlein();
     void namenAusserhalbLatin1_data();
     void namenAusserhalbLatin1();
 
@@ -190,6 +191,21 @@ void TestVerlaufSpeichern::zweitesSpeichernErsetztGanz()
     QVERIFY(speichern(kurz, QStringLiteral("k17"), QStringLiteral("elmaro")));
     QCOMPARE(dateiInhalt(QStringLiteral("k17_elmaro_Verlauf.dat")),
              QByteArray("00:00.000\t0\t0\t0\tk17\telmaro\t0\t0\t0\n"));
+}
+
+// Windows ignores letter case in file names: there K17/Elmaro saved after k17/elmaro is the
+// same session and replaces its file (the atomic rename must not leave two); Debian keeps two.
+void TestVerlaufSpeichern::namenOhneGrossUndKlein()
+{
+    Verlauf v;
+    QVERIFY(speichern(v, QStringLiteral("k17"), QStringLiteral("elmaro")));
+    QVERIFY(speichern(v, QStringLiteral("K17"), QStringLiteral("Elmaro")));
+#ifdef Q_OS_WIN
+    const int dateien = 1;
+#else
+    const int dateien = 2;
+#endif
+    QCOMPARE(QDir::current().entryList(QDir::Files).size(), dateien);
 }
 
 void TestVerlaufSpeichern::namenAusserhalbLatin1_data()
