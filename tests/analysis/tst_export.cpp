@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <QXmlStreamReader>
 
 using Strecken = std::vector<std::pair<qint64, qint64>>;
@@ -180,7 +181,8 @@ void TestExport::eafDokument()
     QCOMPARE(werte.mid(0, 4), (QStringList{QStringLiteral("TL"), QStringLiteral("KL"),
                                            QStringLiteral("TNL"), QStringLiteral("NIX")}));
     QCOMPARE(eintraege.size(), 7);
-    QCOMPARE(media, QStringLiteral("file://%1 video/mp4 ./sitzung.mp4").arg(video));
+    QCOMPARE(media,
+             QUrl::fromLocalFile(video).toString() + QStringLiteral(" video/mp4 ./sitzung.mp4"));
     for (qsizetype i = 0; i < verweise.size(); i += 3) {
         QVERIFY2(zeiten.contains(verweise[i]) && zeiten.contains(verweise[i + 1]) &&
                      zeiten[verweise[i]] < zeiten[verweise[i + 1]],

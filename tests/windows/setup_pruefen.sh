@@ -16,8 +16,9 @@ fehler() { echo "setup_pruefen: $*" >&2; exit 1; }
 rm -rf "$WINEPREFIX"
 trap '"$server" -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 mkdir -p "$WINEPREFIX/.heim"
-HOME="$WINEPREFIX/.heim" "$wine" wineboot -i > /dev/null 2>&1
-"$wine" "$setup" /S
+HOME="$WINEPREFIX/.heim" "$wine" wineboot -i > "$WINEPREFIX.log" 2>&1 \
+    || { cat "$WINEPREFIX.log" >&2; fehler "no fresh Wine prefix"; }
+"$wine" "$setup" /S || fehler "the silent setup failed ($?)"
 "$server" -w
 
 ziel="$WINEPREFIX/drive_c/Program Files/Morvanto"
