@@ -30,7 +30,7 @@ public:
     // Why the last nehmen() failed, in German for the rater; empty after success.
     QString fehlerText() const { return fehler; }
 
-    // Another running process holds the session's lock.
+    // A running process (this one included, through another object) holds the lock.
     static bool belegt(const QString &ordner, const QString &klient, const QString &rater);
     static QString dateiPfad(const QString &ordner, const QString &klient, const QString &rater);
 
