@@ -1,8 +1,11 @@
 // Saving where the rater may write the file but not the folder. Run by an unprivileged
 // user (root ignores permissions): as "nobody" through setpriv when the test runs as root.
+// The in-place write keeps the old content in the user's data folder first; a kill while it
+// writes, the writer slowed down by strace, must find it complete there.
 #include "testdateien.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -10,12 +13,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-const QByteArray altInhalt("alt\n");
+// Longer than the new content and different from its first line on: a kill between the
+// write and the truncation leaves both.
+const QByteArray altInhalt = verlaufZeilen(QStringLiteral("k17"), QStringLiteral("elmaro_alt"), 4);
 const QByteArray neuInhalt = verlaufZeilen(QStringLiteral("k17"), QStringLiteral("elmaro"), 2);
 
 ino_t inode(const QString &pfad)
@@ -35,14 +42,24 @@ private slots:
     void beschreibbareDateiImGeschuetztenOrdner();
     void neueDateiImGeschuetztenOrdner();
     void sonstBleibtEsAtomar();
+    void ohneDatenordnerKeinSchreibenAmOrt();
+    void abbruchBeimSchreibenAmOrtVerliertNichts_data();
+    void abbruchBeimSchreibenAmOrtVerliertNichts();
 
 private:
-    // "gespeichert 1" or "gespeichert 0" from the helper saving to pfad without privileges.
+    // The helper saving to pfad without privileges, its writes slowed down when asked; in a
+    // session of its own, so that a kill reaches the tracer and the saver alike.
+    void starten(QProcess &p, const QString &pfad, const QString &verzoegerung = QString());
+    // "gespeichert 1" or "gespeichert 0" from the helper.
     QByteArray speichernOhneRechte(const QString &pfad);
+    QStringList kopien() const;
     QString ordnerMitDatei(const QString &name, QFile::Permissions ordnerRechte);
 
     QTemporaryDir basis;
     QString kind;
+    QString datenOrdner;
+    // The helper's data folder.
+    QString kindDaten;
 };
 
 void TstSchreibrechte::initTestCase()
@@ -58,6 +75,15 @@ void TstSchreibrechte::initTestCase()
                                             QFile::ExeOther));
     if (::geteuid() == 0 && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
         QFAIL("setpriv (util-linux) is needed to drop root's rights");
+    datenOrdner = basis.filePath(QStringLiteral("daten"));
+    QVERIFY(QDir().mkdir(datenOrdner));
+    QVERIFY(QFile::setPermissions(datenOrdner, QFile::Permissions(0x7777)));
+    kindDaten = datenOrdner;
+}
+
+QStringList TstSchreibrechte::kopien() const
+{
+    return eintraege(datenOrdner + QStringLiteral("/morvanto/Kopien"));
 }
 
 // A folder with one session file in it that everybody may write.
@@ -73,15 +99,28 @@ QString TstSchreibrechte::ordnerMitDatei(const QString &name, QFile::Permissions
     return datei;
 }
 
+void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &verzoegerung)
+{
+    QStringList befehl;
+    if (!verzoegerung.isEmpty())
+        befehl << QStringLiteral("strace") << QStringLiteral("-f") << QStringLiteral("-o")
+               << QStringLiteral("/dev/null") << QStringLiteral("-e")
+               << QStringLiteral("inject=write:%1=300ms").arg(verzoegerung);
+    if (::geteuid() == 0)
+        befehl << QStringLiteral("setpriv") << QStringLiteral("--reuid=nobody")
+               << QStringLiteral("--regid=nogroup") << QStringLiteral("--clear-groups");
+    befehl << kind << QStringLiteral("speichern") << pfad;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("XDG_DATA_HOME"), kindDaten);
+    p.setProcessEnvironment(umgebung);
+    p.setChildProcessModifier([] { ::setsid(); });
+    p.start(befehl.takeFirst(), befehl);
+}
+
 QByteArray TstSchreibrechte::speichernOhneRechte(const QString &pfad)
 {
     QProcess p;
-    if (::geteuid() == 0)
-        p.start(QStringLiteral("setpriv"),
-                {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                 QStringLiteral("--clear-groups"), kind, QStringLiteral("speichern"), pfad});
-    else
-        p.start(kind, {QStringLiteral("speichern"), pfad});
+    starten(p, pfad);
     if (!p.waitForFinished(10000) || p.exitCode() != 0)
         return "Abbruch: " + p.readAllStandardError();
     return p.readAllStandardOutput().trimmed();
@@ -99,6 +138,66 @@ void TstSchreibrechte::beschreibbareDateiImGeschuetztenOrdner()
     QCOMPARE(inode(datei), vorher);
     QCOMPARE(eintraege(QFileInfo(datei).path()),
              QStringList{QStringLiteral("k17_elmaro_Verlauf.dat")});
+    QCOMPARE(kopien(), QStringList());
+}
+
+// Where the old content cannot be kept elsewhere, the file is not touched.
+void TstSchreibrechte::ohneDatenordnerKeinSchreibenAmOrt()
+{
+    const QString datei =
+        ordnerMitDatei(QStringLiteral("ohneDaten"),
+                       QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QVERIFY(!datei.isEmpty());
+    kindDaten = QFileInfo(datei).path();
+    const QByteArray ergebnis = speichernOhneRechte(datei);
+    kindDaten = datenOrdner;
+    QCOMPARE(ergebnis, QByteArray("gespeichert 0"));
+    QCOMPARE(dateiInhalt(datei), altInhalt);
+}
+
+void TstSchreibrechte::abbruchBeimSchreibenAmOrtVerliertNichts_data()
+{
+    // Before the write is made, or after it and before the old tail is cut off.
+    QTest::addColumn<bool>("imSchreiben");
+    QTest::addColumn<QString>("verzoegerung");
+    QTest::newRow("Kopie fertig, Datei noch nicht angefangen")
+        << false << QStringLiteral("delay_enter");
+    QTest::newRow("mitten im Schreiben") << true << QStringLiteral("delay_exit");
+}
+
+void TstSchreibrechte::abbruchBeimSchreibenAmOrtVerliertNichts()
+{
+    QFETCH(bool, imSchreiben);
+    QFETCH(QString, verzoegerung);
+    if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
+        QFAIL("strace is needed to slow down the writer");
+    const QString datei =
+        ordnerMitDatei(QLatin1String(QTest::currentDataTag()).left(5),
+                       QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QVERIFY(!datei.isEmpty());
+    QProcess p;
+    starten(p, datei, verzoegerung);
+    QVERIFY(p.waitForStarted());
+    const auto soweit = [&] {
+        return imSchreiben ? dateiInhalt(datei) != altInhalt : !kopien().isEmpty();
+    };
+    // Polled closely: each slowed write leaves only its own delay to catch it.
+    QElapsedTimer warten;
+    warten.start();
+    while (!soweit() && p.state() != QProcess::NotRunning && !warten.hasExpired(20000))
+        p.waitForFinished(2);
+    ::kill(-pid_t(p.processId()), SIGKILL);
+    QVERIFY(p.waitForFinished());
+    QVERIFY(p.exitStatus() == QProcess::CrashExit);
+
+    const QStringList kopie = kopien();
+    QCOMPARE(kopie.size(), 1);
+    QCOMPARE(dateiInhalt(datenOrdner + QStringLiteral("/morvanto/Kopien/") + kopie.first()),
+             altInhalt);
+    const QByteArray jetzt = dateiInhalt(datei);
+    QCOMPARE(jetzt.startsWith(neuInhalt), imSchreiben);
+    QCOMPARE(jetzt.size(), altInhalt.size());
+    QVERIFY(QFile::remove(datenOrdner + QStringLiteral("/morvanto/Kopien/") + kopie.first()));
 }
 
 void TstSchreibrechte::neueDateiImGeschuetztenOrdner()
