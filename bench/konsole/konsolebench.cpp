@@ -222,6 +222,44 @@ void journalKosten(int gespreizt, int abstandMs, int salve)
                 perzentil(msSalve, 0.99), *std::max_element(msSalve.begin(), msSalve.end()));
 }
 
+// Milliseconds from the key r to Run's toggled (which starts or pauses the counter), and for
+// the start the counter's own lag: time since the key minus the position it shows.
+void runTaste(int runden)
+{
+    MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
+    d.show();
+    if (!QTest::qWaitForWindowActive(&d) ||
+        !dialogKonfigurieren(d, QStringLiteral("k17"), QStringLiteral("elmaro"))) {
+        std::printf("window not active\n");
+        return;
+    }
+    qint64 umgeschaltet = 0;
+    QObject::connect(d.BtRun, &QAbstractButton::toggled, &d, [&] { umgeschaltet = jetztNs(); });
+    std::vector<double> start, pause, zaehlwerk;
+    for (int i = 0; i < 2 * runden; ++i) {
+        const bool an = !d.BtRun->isChecked();
+        const double vorher = d.zaehlwerkStand();
+        const qint64 taste = jetztNs();
+        tasteAnFokus(d, Qt::Key_R);
+        if (!QTest::qWaitFor([&] { return d.BtRun->isChecked() == an; }, 1000)) {
+            std::printf("Run did not switch\n");
+            return;
+        }
+        (an ? start : pause).push_back((umgeschaltet - taste) / 1e6);
+        if (an)
+            zaehlwerk.push_back((jetztNs() - taste) / 1e6 - (d.zaehlwerkStand() - vorher) * 1e3);
+        // A shortcut's same key again within its click animation would be dropped.
+        QTest::qWait(150);
+    }
+    std::printf("key r to Run toggled, median of %d: start %.2f ms (p99 %.2f), pause %.2f ms "
+                "(p99 %.2f); counter behind the key at its start: median %.2f ms (target < 2 "
+                "ms)\n",
+                runden, perzentil(start, 0.5), perzentil(start, 0.99), perzentil(pause, 0.5),
+                perzentil(pause, 0.99), perzentil(zaehlwerk, 0.5));
+    d.BtRun->setChecked(false);
+    d.BtSave->click();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -234,7 +272,12 @@ int main(int argc, char *argv[])
     QDir::setCurrent(ordner.path());
     std::printf("platform: %s, folder %s\n", qPrintable(QGuiApplication::platformName()),
                 qPrintable(ordner.path()));
+    if (argc > 1 && QByteArray(argv[1]) == "r") {
+        runTaste(20);
+        return 0;
+    }
     startVergleich(20);
+    runTaste(20);
     tastendruckKosten(10000);
     journalKosten(500, 20, 3000);
     return 0;
