@@ -2,6 +2,7 @@
 // user (root ignores permissions): as "nobody" through setpriv when the test runs as root.
 // The in-place write keeps the old content in the user's data folder first; a kill while it
 // writes, the writer slowed down by strace, must find it complete there.
+#include "journalfund.h"
 #include "testdateien.h"
 
 #include <QDir>
@@ -43,15 +44,18 @@ private slots:
     void neueDateiImGeschuetztenOrdner();
     void sonstBleibtEsAtomar();
     void ohneDatenordnerKeinSchreibenAmOrt();
+    void journalNichtZuEntfernenWirdNichtMehrAngeboten();
     void abbruchBeimSchreibenAmOrtVerliertNichts_data();
     void abbruchBeimSchreibenAmOrtVerliertNichts();
 
 private:
     // The helper saving to pfad without privileges, its writes slowed down when asked; in a
     // session of its own, so that a kill reaches the tracer and the saver alike.
-    void starten(QProcess &p, const QString &pfad, const QString &verzoegerung = QString());
-    // "gespeichert 1" or "gespeichert 0" from the helper.
-    QByteArray speichernOhneRechte(const QString &pfad);
+    void starten(QProcess &p, const QString &pfad, const QString &verzoegerung = QString(),
+                 const QString &auftrag = QStringLiteral("speichern"));
+    // The helper's one line ("gespeichert 1" or "gespeichert 0" after speichern).
+    QByteArray speichernOhneRechte(const QString &pfad,
+                                   const QString &auftrag = QStringLiteral("speichern"));
     QStringList kopien() const;
     QString ordnerMitDatei(const QString &name, QFile::Permissions ordnerRechte);
 
@@ -99,7 +103,8 @@ QString TstSchreibrechte::ordnerMitDatei(const QString &name, QFile::Permissions
     return datei;
 }
 
-void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &verzoegerung)
+void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &verzoegerung,
+                               const QString &auftrag)
 {
     QStringList befehl;
     if (!verzoegerung.isEmpty())
@@ -109,7 +114,7 @@ void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &
     if (::geteuid() == 0)
         befehl << QStringLiteral("setpriv") << QStringLiteral("--reuid=nobody")
                << QStringLiteral("--regid=nogroup") << QStringLiteral("--clear-groups");
-    befehl << kind << QStringLiteral("speichern") << pfad;
+    befehl << kind << auftrag << pfad;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert(QStringLiteral("XDG_DATA_HOME"), kindDaten);
     p.setProcessEnvironment(umgebung);
@@ -117,10 +122,10 @@ void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &
     p.start(befehl.takeFirst(), befehl);
 }
 
-QByteArray TstSchreibrechte::speichernOhneRechte(const QString &pfad)
+QByteArray TstSchreibrechte::speichernOhneRechte(const QString &pfad, const QString &auftrag)
 {
     QProcess p;
-    starten(p, pfad);
+    starten(p, pfad, QString(), auftrag);
     if (!p.waitForFinished(10000) || p.exitCode() != 0)
         return "Abbruch: " + p.readAllStandardError();
     return p.readAllStandardOutput().trimmed();
@@ -153,6 +158,27 @@ void TstSchreibrechte::ohneDatenordnerKeinSchreibenAmOrt()
     kindDaten = datenOrdner;
     QCOMPARE(ergebnis, QByteArray("gespeichert 0"));
     QCOMPARE(dateiInhalt(datei), altInhalt);
+}
+
+// After "Ende" in a folder that takes no change: the failure is reported, and the journal
+// is marked so that no later start offers the saved session again.
+void TstSchreibrechte::journalNichtZuEntfernenWirdNichtMehrAngeboten()
+{
+    const QString ordner =
+        QFileInfo(ordnerMitDatei(QStringLiteral("journal"), QFile::ReadOwner | QFile::WriteOwner |
+                                                                QFile::ExeOwner | QFile::ReadOther |
+                                                                QFile::ExeOther))
+            .path();
+    const QString journal = ordner + QStringLiteral("/k17_elmaro_Journal.dat");
+    QVERIFY(dateiSchreiben(journal, neuInhalt));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(datenOrdner));
+    QCOMPARE(JournalFund::finden(ordner).size(), 1);
+    QCOMPARE(speichernOhneRechte(journal, QStringLiteral("entfernen")), QByteArray("entfernt 0"));
+    QVERIFY(QFile::exists(journal));
+    QCOMPARE(JournalFund::finden(ordner).size(), 0);
+    // The journal written again is a session of its own.
+    QVERIFY(dateiSchreiben(journal, altInhalt));
+    QCOMPARE(JournalFund::finden(ordner).size(), 1);
 }
 
 void TstSchreibrechte::abbruchBeimSchreibenAmOrtVerliertNichts_data()
