@@ -1,7 +1,6 @@
 #include "sitzungssperre.h"
 
 #include "datenordner.h"
-#include "datentraeger.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -12,20 +11,21 @@ SitzungsSperre::SitzungsSperre() = default;
 
 SitzungsSperre::~SitzungsSperre() = default;
 
+// In the rater's data folder, not in the session's: a folder that takes no file is locked
+// all the same, and the session folder holds only what the rater made.
 QString SitzungsSperre::dateiPfad(const QString &ordner, const QString &klient,
                                   const QString &rater)
 {
-    const QString absolut = QDir(ordner).absolutePath();
-    const QString name = (klient + QLatin1Char('_') + rater).toLower() + QStringLiteral(".sperre");
-    if (Datentraeger::zustand(absolut).beschreibbar)
-        return absolut + QStringLiteral("/.") + name;
+    const QFileInfo info(ordner);
+    const QString absolut = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QByteArray herkunft =
         QCryptographicHash::hash(QFile::encodeName(absolut), QCryptographicHash::Sha1);
     const QString eigener = datenordner(QStringLiteral("Sperren"));
-    return eigener.isEmpty()
-               ? QString()
-               : eigener + QLatin1Char('/') + QString::fromLatin1(herkunft.toHex().left(8)) +
-                     QLatin1Char('_') + name;
+    if (eigener.isEmpty())
+        return QString();
+    return eigener + QLatin1Char('/') + QString::fromLatin1(herkunft.toHex().left(12)) +
+           QLatin1Char('_') + (klient + QLatin1Char('_') + rater).toLower() +
+           QStringLiteral(".sperre");
 }
 
 bool SitzungsSperre::nehmen(const QString &ordner, const QString &klient, const QString &rater)

@@ -8,10 +8,9 @@
 class QLockFile;
 
 // One session, one writer: a lock per client and rater in a folder, letter case ignored, as
-// file names are matched. The lock file lies hidden in the session's folder; where that
-// folder takes no file, in the rater's data folder under the folder's path. The system
-// releases it when the process dies (a lock whose holder is gone counts as stale and is
-// taken over), so a crash never leaves a session locked.
+// file names are matched. The lock file lies in the rater's data folder under the session
+// folder's path. The system releases it when the process dies (a lock whose holder is gone
+// counts as stale and is taken over), so a crash never leaves a session locked.
 class SitzungsSperre
 {
 public:
