@@ -2,16 +2,13 @@
 
 #include "atomaredatei.h"
 #include "kopplungsort.h"
+#include "plattform.h"
 #include "videostart.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -35,17 +32,10 @@ int fehler(const QString &text, int code)
 // rater's player's. Returns only when mpv cannot be started.
 int mpvStarten(const QStringList &argumente)
 {
-    std::vector<QByteArray> bytes{QByteArrayLiteral("mpv")};
-    for (const QString &a : argumente)
-        bytes.push_back(QFile::encodeName(a));
-    std::vector<char *> argv;
-    for (QByteArray &b : bytes)
-        argv.push_back(b.data());
-    argv.push_back(nullptr);
-    ::execvp("mpv", argv.data());
-    return fehler(QStringLiteral("mpv nicht zu starten (%1); ist das Paket mpv installiert?")
-                      .arg(QString::fromLocal8Bit(std::strerror(errno))),
-                  127);
+    const QString grund = Plattform::programmErsetzen(QStringLiteral("mpv"), argumente);
+    return fehler(
+        QStringLiteral("mpv nicht zu starten (%1); ist das Paket mpv installiert?").arg(grund),
+        127);
 }
 
 } // namespace

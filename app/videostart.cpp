@@ -1,6 +1,7 @@
 #include "videostart.h"
 
 #include "mpvprotokoll.h"
+#include "plattform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,13 +28,8 @@ QByteArray VideoStart::tastenKonfiguration(const QByteArray &eigene)
 
 QByteArray VideoStart::eigeneTastenKonfiguration()
 {
-    QString ordner = qEnvironmentVariable("MPV_HOME");
-    if (ordner.isEmpty()) {
-        const QString konfig = qEnvironmentVariable("XDG_CONFIG_HOME");
-        ordner = (konfig.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : konfig) +
-                 QStringLiteral("/mpv");
-    }
-    QFile datei(QDir(ordner).filePath(QStringLiteral("input.conf")));
+    QFile datei(
+        QDir(Plattform::spielerEinstellungsOrdner()).filePath(QStringLiteral("input.conf")));
     // A key configuration is a few kilobytes; anything else is not one.
     if (!datei.open(QIODevice::ReadOnly) || datei.size() > 1024 * 1024)
         return QByteArray();

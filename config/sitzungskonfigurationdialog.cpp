@@ -1,5 +1,7 @@
 #include "sitzungskonfigurationdialog.h"
 
+#include "wanduhr.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QDate>
@@ -75,7 +77,7 @@ void SitzungsKonfigurationDialog::showTheFilename()
 
     const QString name = theFilename();
     LineEditInfodatei->setText(name);
-    LineEditDatum->setText(QDate::currentDate().toString());
+    LineEditDatum->setText(Wanduhr::lesen().date().toString());
     TextLabelExistiert->setText(infoDateiLesbar(name) ? tr("schon") : tr("noch nicht"));
 }
 

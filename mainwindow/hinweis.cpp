@@ -1,30 +1,10 @@
 #include "hinweis.h"
 
-#include <QMessageBox>
+#include "meldungsfenster.h"
 
-#include <utility>
-
-namespace {
-
-Hinweis::Anzeige &eingesetzteAnzeige()
-{
-    static Hinweis::Anzeige anzeige;
-    return anzeige;
-}
-
-} // namespace
+#include <QWidget>
 
 void Hinweis::zeigen(QWidget *eltern, const QString &titel, const QString &text)
 {
-    if (const Anzeige &anzeige = eingesetzteAnzeige())
-        anzeige(titel, text);
-    else
-        QMessageBox::warning(eltern, titel, text);
-}
-
-Hinweis::Anzeige Hinweis::anzeigeSetzen(Anzeige anzeige)
-{
-    Anzeige vorher = std::move(eingesetzteAnzeige());
-    eingesetzteAnzeige() = std::move(anzeige);
-    return vorher;
+    rueckfragen(Rueckfrage::Art::Hinweis, eltern, titel, text);
 }

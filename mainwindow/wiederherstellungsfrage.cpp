@@ -2,33 +2,14 @@
 
 #include "journalfund.h"
 
-#include <QMessageBox>
-#include <QPushButton>
+#include "meldungsfenster.h"
 
-#include <utility>
-
-namespace {
-
-WiederherstellungsFrage::Antwort &eingesetzteAntwort()
-{
-    static WiederherstellungsFrage::Antwort antwort;
-    return antwort;
-}
-
-} // namespace
+#include <QWidget>
 
 bool WiederherstellungsFrage::stellen(QWidget *eltern, const JournalFund &fund)
 {
-    if (const Antwort &antwort = eingesetzteAntwort())
-        return antwort(titel(), text(fund));
-
-    QMessageBox box(QMessageBox::Question, titel(), text(fund), QMessageBox::NoButton, eltern);
-    QPushButton *ja = box.addButton(tr("Wiederherstellen"), QMessageBox::AcceptRole);
-    QPushButton *nein = box.addButton(tr("Nicht wiederherstellen"), QMessageBox::RejectRole);
-    box.setDefaultButton(ja);
-    box.setEscapeButton(nein);
-    box.exec();
-    return box.clickedButton() == ja;
+    return rueckfragen(Rueckfrage::Art::Wiederherstellen, eltern, titel(), text(fund)) ==
+           Rueckfrage::Ja;
 }
 
 QString WiederherstellungsFrage::titel()
@@ -47,11 +28,4 @@ QString WiederherstellungsFrage::text(const JournalFund &fund)
               "einschätzen.\nSonst bleibt das Journal unverändert liegen.")
         .arg(fund.klient, fund.rater, QString::number(fund.sinneinheiten),
              fund.letzterZeitpunkt.toString(), fund.dateiName);
-}
-
-WiederherstellungsFrage::Antwort WiederherstellungsFrage::antwortSetzen(Antwort antwort)
-{
-    Antwort vorher = std::move(eingesetzteAntwort());
-    eingesetzteAntwort() = std::move(antwort);
-    return vorher;
 }

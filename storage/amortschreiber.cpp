@@ -3,7 +3,7 @@
 #include "atomaredatei.h"
 #include "dateifehler.h"
 #include "datenordner.h"
-#include "datentraeger.h"
+#include "plattform.h"
 
 #include <QCryptographicHash>
 #include <QDebug>
@@ -16,7 +16,8 @@ bool AmOrtSchreiber::noetig(const QString &pfad)
     const QFileInfo info(pfad);
     if (!info.isFile() || !info.isWritable())
         return false;
-    const Datentraeger::Zustand zustand = Datentraeger::zustand(info.absolutePath());
+    const Plattform::DatentraegerZustand zustand =
+        Plattform::datentraegerZustand(info.absolutePath());
     return !zustand.beschreibbar && !zustand.nurLesbar;
 }
 
@@ -52,7 +53,7 @@ bool AmOrtSchreiber::schreiben(const QString &pfad, const QByteArray &inhalt, QS
     }
     // Not truncated first: a kill before the write leaves the old content where it was.
     const bool ok = ziel.seek(0) && ziel.write(inhalt) == inhalt.size() &&
-                    ziel.resize(inhalt.size()) && Datentraeger::synchronisieren(ziel);
+                    ziel.resize(inhalt.size()) && Plattform::dateiSynchronisieren(ziel);
     if (!ok) {
         *fehler = dateiFehlerBeschreibung(pfad, ziel.error(), true) +
                   QStringLiteral("; alter Inhalt in ") + kopie;

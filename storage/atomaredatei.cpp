@@ -6,8 +6,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "plattform.h"
 
 AtomareDatei::AtomareDatei(const QString &pfad) : datei(pfad), pruefer(&datei) {}
 
@@ -113,12 +112,7 @@ bool AtomareDatei::amOrtAbschliessen()
 // the folder is synced as well.
 void AtomareDatei::ordnerSynchronisieren() const
 {
-    const QByteArray ordner = QFile::encodeName(QFileInfo(datei.fileName()).absolutePath());
-    const int fd = ::open(ordner.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    Plattform::ordnerSynchronisieren(QFileInfo(datei.fileName()).absolutePath());
 }
 
 bool AtomareDatei::schreibenAtomar(const QString &pfad, const QByteArray &inhalt,

@@ -1,5 +1,7 @@
 #include "dateifehler.h"
 
+#include "plattform.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,7 +22,7 @@ QString oeffnenFehler(const QFileInfo &info, bool schreiben)
 
 } // namespace
 
-QString ordnerGrund(const Datentraeger::Zustand &zustand)
+QString ordnerGrund(const Plattform::DatentraegerZustand &zustand)
 {
     if (!zustand.ordnerDa)
         return QStringLiteral("der Ordner existiert nicht");
@@ -42,7 +44,8 @@ QString dateiFehlerBeschreibung(const QString &pfad, QFileDevice::FileError fehl
     // The error code alone tells a read-only or full disk from missing rights only vaguely,
     // and some failures come without any code.
     if (fehler != QFileDevice::NoError && schreiben) {
-        Datentraeger::Zustand zustand = Datentraeger::zustand(info.absolutePath());
+        Plattform::DatentraegerZustand zustand =
+            Plattform::datentraegerZustand(info.absolutePath());
         // A writable file needs no rights in its folder.
         zustand.beschreibbar = zustand.beschreibbar || (info.exists() && info.isWritable());
         const QString grund = ordnerGrund(zustand);

@@ -1,10 +1,12 @@
 #ifndef DATEIFEHLER_H
 #define DATEIFEHLER_H
 
-#include "datentraeger.h"
-
 #include <QFileDevice>
 #include <QString>
+
+namespace Plattform {
+struct DatentraegerZustand;
+}
 
 // German words for a failed file operation, instead of the operating system's English
 // ones inside a German sentence. Looks at the path itself where the error code alone is
@@ -13,6 +15,6 @@ QString dateiFehlerBeschreibung(const QString &pfad, QFileDevice::FileError fehl
 
 // Why a folder takes no file, as far as its file system tells: gone, read-only, full or
 // closed to this user; empty when none of these.
-QString ordnerGrund(const Datentraeger::Zustand &zustand);
+QString ordnerGrund(const Plattform::DatentraegerZustand &zustand);
 
 #endif

@@ -2,19 +2,13 @@
 
 #include "atomaredatei.h"
 #include "latin1text.h"
+#include "meldungsfenster.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QMessageBox>
 #include <QTextStream>
 
 namespace {
-
-DatenSpeichern::Rueckfrage &eingesetzteRueckfrage()
-{
-    static DatenSpeichern::Rueckfrage rueckfrage;
-    return rueckfrage;
-}
 
 // Literally, so that a percent sign in a file name is printed as it is.
 void debugZeile(const char *text, const QString &dateiName)
@@ -118,35 +112,8 @@ int DatenSpeichern::NochMalVersuchen(QString dateiName, QString verb, QString gr
     const QString text = QStringLiteral("Konnte die Daten nicht ") + verb +
                          QStringLiteral(".\n\n") + dateiName + QLatin1Char('\n') + grund +
                          QStringLiteral("\n\nNoch mal versuchen?");
-    const Rueckfrage &rueckfrage = eingesetzteRueckfrage();
-    const int antwort = rueckfrage ? rueckfrage(titel, text) : warnungZeigen(titel, text);
+    const int antwort = rueckfragen(Rueckfrage::Art::Wiederholen, this, titel, text);
     return antwort == 1 || antwort == 0 ? antwort : -1;
-}
-
-int DatenSpeichern::warnungZeigen(const QString &titel, const QString &text)
-{
-    // What QMessageBox::warning builds, with Abort named as the escape button instead of
-    // left to the box's guess.
-    QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Retry | QMessageBox::Abort,
-                    this);
-    box.setDefaultButton(QMessageBox::Retry);
-    box.setEscapeButton(QMessageBox::Abort);
-    box.exec();
-    switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Retry:
-        return 1;
-    case QMessageBox::Abort:
-        return 0;
-    default:
-        return -1;
-    }
-}
-
-DatenSpeichern::Rueckfrage DatenSpeichern::rueckfrageSetzen(Rueckfrage rueckfrage)
-{
-    Rueckfrage vorher = std::move(eingesetzteRueckfrage());
-    eingesetzteRueckfrage() = std::move(rueckfrage);
-    return vorher;
 }
 
 QString DatenSpeichern::namenMerken(const QString &erster, const QString &zweiter,

@@ -20,10 +20,6 @@ class DatenSpeichern : public QWidget
     Q_OBJECT
 
 public:
-    // Answers the retry prompt in place of the warning box: receives the box's caption and
-    // text, returns 1 (Retry), 0 (Abort) or -1 (any other answer).
-    using Rueckfrage = std::function<int(const QString &titel, const QString &text)>;
-
     explicit DatenSpeichern(QWidget *parent = nullptr, const char *name = nullptr,
                             Qt::WindowFlags f = {});
 
@@ -33,14 +29,9 @@ public:
 
     bool DateiSpeichern(QString dateiName, QString bezeichnung);
     bool DateiLesen(QString dateiName, QString bezeichnung);
-    // 1 = try again, 0 = give up, -1 = any other answer.
+    // 1 = try again, 0 = give up, -1 = any other answer; asked through the prompt seam
+    // (caption "Morvanto Festplattenzugriff?", Retry as default, Abort as escape button).
     int NochMalVersuchen(QString dateiName, QString verb, QString grund);
-
-    // Test seam for every saver in the process: replaces the warning box (modal
-    // QMessageBox::warning, parent the saver, caption "Morvanto Festplattenzugriff?",
-    // Retry as default button, Abort as escape button). An empty function restores the
-    // box. Returns the function set before, so that a test can put it back.
-    static Rueckfrage rueckfrageSetzen(Rueckfrage rueckfrage);
 
 protected:
     // For the subclasses' DateiName: remembers both parts, returns erster_zweiter + endung.
@@ -61,7 +52,6 @@ private:
                      const char *fehlerText, const std::function<Versuch()> &versuch);
     Versuch speicherVersuch(const QString &dateiName);
     Versuch leseVersuch(const QString &dateiName);
-    int warnungZeigen(const QString &titel, const QString &text);
 };
 
 #endif

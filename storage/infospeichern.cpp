@@ -1,6 +1,7 @@
 #include "infospeichern.h"
 
 #include "latin1text.h"
+#include "wanduhr.h"
 
 #include <QDebug>
 #include <QTextStream>
@@ -8,19 +9,6 @@
 #include <utility>
 
 namespace {
-
-InfoSpeichern::Uhr &eingesetzteUhr()
-{
-    static InfoSpeichern::Uhr uhr;
-    return uhr;
-}
-
-// One reading of the clock, so that date and time cannot straddle midnight.
-QDateTime jetzt()
-{
-    const InfoSpeichern::Uhr &uhr = eingesetzteUhr();
-    return uhr ? uhr() : QDateTime::currentDateTime();
-}
 
 QString jaNein(bool wert)
 {
@@ -47,7 +35,8 @@ void InfoSpeichern::InfoDatenSetzen(QString anzahl, QString dauer, Zeitpunkt let
 bool InfoSpeichern::DatenSpeicherStream(QTextStream &stream)
 {
     qDebug("overridden virtual");
-    const QDateTime zeitpunkt = jetzt();
+    // One reading of the clock, so that date and time cannot straddle midnight.
+    const QDateTime zeitpunkt = Wanduhr::lesen();
     const std::pair<QString, QString> zeilen[] = {
         {QStringLiteral("Klient:"), latin1Tauglich(klient)},
         {QStringLiteral("Rater:"), latin1Tauglich(rater)},
@@ -73,11 +62,4 @@ bool InfoSpeichern::DatenLeseStream(QTextStream &)
 QString InfoSpeichern::DateiName(QString erster, QString zweiter)
 {
     return namenMerken(erster, zweiter, QStringLiteral("_Info.dat"));
-}
-
-InfoSpeichern::Uhr InfoSpeichern::uhrSetzen(Uhr uhr)
-{
-    Uhr vorher = std::move(eingesetzteUhr());
-    eingesetzteUhr() = std::move(uhr);
-    return vorher;
 }

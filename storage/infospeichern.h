@@ -4,16 +4,11 @@
 #include "datenspeichern.h"
 #include "zeitpunkt.h"
 
-#include <QDateTime>
-
-#include <functional>
-
 // Writes the nine-line summary client + "_" + rater + "_Info.dat"; cannot read it back.
+// Date and time are the wall clock's (Wanduhr).
 class InfoSpeichern : public DatenSpeichern
 {
 public:
-    using Uhr = std::function<QDateTime()>;
-
     explicit InfoSpeichern(QWidget *parent = nullptr, const char *name = nullptr,
                            Qt::WindowFlags f = {});
 
@@ -23,10 +18,6 @@ public:
     bool DatenSpeicherStream(QTextStream &stream) override;
     bool DatenLeseStream(QTextStream &stream) override;
     QString DateiName(QString erster, QString zweiter) override;
-
-    // Test seam for every info saver in the process: the local date and time written into
-    // the file. An empty function restores the system clock. Returns the one set before.
-    static Uhr uhrSetzen(Uhr uhr);
 
 private:
     QString anzahlSinneinheiten;

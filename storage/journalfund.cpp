@@ -1,8 +1,8 @@
 #include "journalfund.h"
 
-#include "datentraeger.h"
 #include "journalvermerk.h"
 #include "latin1text.h"
+#include "plattform.h"
 #include "sitzungssperre.h"
 #include "verlauf.h"
 
@@ -84,7 +84,7 @@ void wegraeumen(const QString &ordner, const JournalFund &fund)
         qDebug("ERROR removing empty journal %s", qUtf8Printable(fund.dateiName));
         return;
     }
-    Datentraeger::ordnerSynchronisieren(ordner);
+    Plattform::ordnerSynchronisieren(ordner);
 }
 
 } // namespace

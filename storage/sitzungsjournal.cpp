@@ -1,9 +1,9 @@
 #include "sitzungsjournal.h"
 
 #include "atomaredatei.h"
-#include "datentraeger.h"
 #include "journalvermerk.h"
 #include "latin1text.h"
+#include "plattform.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
@@ -14,10 +14,6 @@
 #include <QThread>
 
 #include <utility>
-
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace {
 
@@ -133,7 +129,7 @@ bool SitzungsJournal::entfernen()
         return true;
     if (QFile::remove(datei) || !QFileInfo::exists(datei)) {
         // Else a power cut could bring the journal back and offer a saved session again.
-        if (!Datentraeger::ordnerSynchronisieren(QFileInfo(datei).absolutePath()))
+        if (!Plattform::ordnerSynchronisieren(QFileInfo(datei).absolutePath()))
             qDebug("ERROR syncing the folder of journal %s", qUtf8Printable(nurName(datei)));
         return true;
     }
@@ -166,8 +162,8 @@ quint64 SitzungsJournal::stand() const
 void SitzungsJournal::schleife()
 {
     // Below the GUI thread, so that a woken writer does not push a key press aside on a
-    // busy machine (on Linux the nice value is the thread's own).
-    setpriority(PRIO_PROCESS, id_t(::syscall(SYS_gettid)), 10);
+    // busy machine.
+    Plattform::threadPrioritaetSenken();
     Verlauf kopie;
     std::vector<Aenderung> jetzt;
     jetzt.reserve(64);

@@ -6,12 +6,12 @@
 
 #include "morvantodialog.h"
 #include "sitzungskonfigurationdialog.h"
+#include "skriptrueckfrage.h"
 #include "testuhr.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -144,8 +144,8 @@ public:
     // Closing with ratings in memory scolds in a message box; this answers it.
     ~Konsole()
     {
-        if (d && d->sitzungsVerlauf().size() > 1)
-            beiModalemDialog<QMessageBox>([](QMessageBox *m) { m->accept(); });
+        const SkriptRueckfrage schliessen;
+        d.reset();
     }
 
     MorvantoDialog *operator->() const { return d.get(); }

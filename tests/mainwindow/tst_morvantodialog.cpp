@@ -6,7 +6,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QMessageBox>
+#include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -167,6 +167,21 @@ void TestMorvantoDialog::anfangszustand()
     QVERIFY(!(d->windowFlags() & ohne));
     QVERIFY(!(d->konfiguration()->windowFlags() & ohne));
     QVERIFY(d->windowFlags() & Qt::WindowSystemMenuHint);
+
+    // Exactly the nine slots, in this order, and no signal of its own.
+    const QMetaObject *mo = d->metaObject();
+    QCOMPARE(mo->className(), "MorvantoDialog");
+    QCOMPARE(mo->superClass()->className(), "MorvantoDialogBase");
+    QStringList slots_;
+    for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
+        QCOMPARE(mo->method(i).methodType(), QMetaMethod::Slot);
+        const bool oeffentlich = mo->method(i).access() == QMetaMethod::Public;
+        slots_ << (oeffentlich ? "+" : "") + QString::fromLatin1(mo->method(i).methodSignature());
+    }
+    QCOMPARE(slots_, (QStringList{"+openKonfigDialog()", "RatingBeginnOderPause(bool)",
+                                  "aktualisiereZeitanzeige()", "SpeichereRatingButton(int)",
+                                  "RatingEnde()", "KorrigierenSchalter(bool)",
+                                  "SliderCheckFaerbung()", "CountdownStart(bool)", "Countdown()"}));
 }
 
 void TestMorvantoDialog::zustandstabelle()

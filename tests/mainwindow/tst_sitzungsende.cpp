@@ -1,4 +1,3 @@
-#include "hinweis.h"
 #include "konsolentest.h"
 #include "testdateien.h"
 
@@ -12,37 +11,29 @@ namespace {
 // Collects the warnings that only inform, instead of showing them.
 struct Hinweise
 {
-    Hinweise()
-    {
-        vorher = Hinweis::anzeigeSetzen(
-            [this](const QString &titel, const QString &text) { liste << titel + "|" + text; });
-    }
-    ~Hinweise() { Hinweis::anzeigeSetzen(std::move(vorher)); }
-    QStringList liste;
-    Hinweis::Anzeige vorher;
+    QStringList liste() const { return skript.meldungen(Rueckfrage::Art::Hinweis); }
+    SkriptRueckfrage skript;
 };
 
-// Answers the next message box with its escape button (Abort of the retry prompt) and
-// remembers its caption and text.
+// Answers every message box (a retry prompt with Abort) and tells the first of its kind.
 struct Meldung
 {
-    QString titel;
-    QString text;
-    bool gezeigt = false;
-};
+    explicit Meldung(Rueckfrage::Art art = Rueckfrage::Art::Wiederholen) : art(art) {}
+    bool gezeigt() const { return !titel().isEmpty(); }
+    QString titel() const { return teil(0); }
+    QString text() const { return teil(1); }
 
-QTimer *meldungAbbrechen(Meldung *m)
-{
-    return beiModalemDialog<QMessageBox>([m](QMessageBox *box) {
-        m->titel = box->windowTitle();
-        m->text = box->text();
-        m->gezeigt = true;
-        if (QAbstractButton *b = box->escapeButton())
-            b->click();
-        else
-            box->reject();
-    });
-}
+    SkriptRueckfrage skript;
+    Rueckfrage::Art art;
+
+private:
+    QString teil(int i) const
+    {
+        if (art == Rueckfrage::Art::Wiederholen)
+            return (i == 0 ? skript.titel() : skript.texte()).value(0);
+        return skript.meldungen(art).value(0).section(QLatin1Char('|'), i, i);
+    }
+};
 
 const QString verlaufK17 = QStringLiteral("k17_elmaro_Verlauf.dat");
 const QString infoK17 = QStringLiteral("k17_elmaro_Info.dat");
@@ -200,12 +191,11 @@ void TestSitzungsende::endeMitBlockierterVerlaufsdatei()
     const QString anzahl = d->TextLabelAnzahl->text();
 
     Meldung frage;
-    meldungAbbrechen(&frage);
     QTest::ignoreMessage(QtDebugMsg, "Speichern war erfolgreich: 0");
     QTest::ignoreMessage(QtDebugMsg, "InfoSpeichern war erfolgreich: 1");
     ende();
-    QVERIFY(frage.gezeigt);
-    QVERIFY(frage.text.contains(verlaufK17));
+    QVERIFY(frage.gezeigt());
+    QVERIFY(frage.text().contains(verlaufK17));
     QVERIFY(QFile::exists(infoK17));
     QCOMPARE(d->infoline1->text(),
              QStringLiteral("Irgendwelche Speicherprobleme\nAm besten nochmal versuchen..."));
@@ -226,19 +216,13 @@ void TestSitzungsende::endeMitBlockierterVerlaufsdatei()
 void TestSitzungsende::verbotenesBeendenSchreibtSicherheitskopie()
 {
     zweiEinschaetzungen();
-    Meldung m;
-    beiModalemDialog<QMessageBox>([&m](QMessageBox *box) {
-        m.titel = box->windowTitle();
-        m.text = box->text();
-        m.gezeigt = box->icon() == QMessageBox::Critical;
-        box->accept();
-    });
+    Meldung m(Rueckfrage::Art::VerbotenesBeenden);
     QTest::ignoreMessage(QtDebugMsg, "Verlauf Speichern war erfolgreich: 1");
     QTest::ignoreMessage(QtDebugMsg, "InfoSpeichern war erfolgreich: 1");
     k->d.reset();
 
-    QVERIFY(m.gezeigt);
-    QCOMPARE(m.titel, QStringLiteral("Morvanto - so beenden ist VERBOTEN!"));
+    QVERIFY(m.gezeigt());
+    QCOMPARE(m.titel(), QStringLiteral("Morvanto - so beenden ist VERBOTEN!"));
     const QStringList verlaeufe =
         QDir().entryList({QStringLiteral("SIKO_*_Verlauf.dat")}, QDir::Files);
     QCOMPARE(verlaeufe.size(), 1);
@@ -249,12 +233,12 @@ void TestSitzungsende::verbotenesBeendenSchreibtSicherheitskopie()
     const QString teil1 = name.captured(1), teil2 = name.captured(2);
     const QString info = teil1 + QLatin1Char('_') + teil2 + QStringLiteral("_Info.dat");
 
-    QVERIFY(m.text.contains(QStringLiteral("die wertvollen 2 Sinneinheiten verloren gewesen, "
-                                           "die in mühseliger 01:10.003 dauernden Arbeitszeit")));
-    QVERIFY(m.text.contains(QStringLiteral("abzuspeichern unter: \n") + info + QLatin1Char('\n') +
-                            verlaeufe.first() + QStringLiteral("\n\nNach Kopieren")));
-    QVERIFY(m.text.startsWith(QStringLiteral("Vor dem Beenden dieses Programmes müssen")));
-    QVERIFY(m.text.endsWith(QStringLiteral("ob das Speichern nun klappt ...")));
+    QVERIFY(m.text().contains(QStringLiteral("die wertvollen 2 Sinneinheiten verloren gewesen, "
+                                             "die in mühseliger 01:10.003 dauernden Arbeitszeit")));
+    QVERIFY(m.text().contains(QStringLiteral("abzuspeichern unter: \n") + info + QLatin1Char('\n') +
+                              verlaeufe.first() + QStringLiteral("\n\nNach Kopieren")));
+    QVERIFY(m.text().startsWith(QStringLiteral("Vor dem Beenden dieses Programmes müssen")));
+    QVERIFY(m.text().endsWith(QStringLiteral("ob das Speichern nun klappt ...")));
 
     const QByteArray namen = (teil1 + QLatin1Char('\t') + teil2).toLatin1();
     QCOMPARE(dateiInhalt(verlaeufe.first()),
@@ -269,19 +253,17 @@ void TestSitzungsende::verbotenesBeendenSchreibtSicherheitskopie()
 
 void TestSitzungsende::beendenOhneUngesicherteDatenSchweigt()
 {
-    Meldung m;
-    std::unique_ptr<QTimer> wache(meldungAbbrechen(&m));
+    Meldung m(Rueckfrage::Art::VerbotenesBeenden);
     k->d.reset(); // before any rating
-    QVERIFY(!m.gezeigt);
+    QVERIFY(!m.gezeigt());
 
     k = std::make_unique<Konsole>();
     zweiEinschaetzungen();
     ende();
     k->d.reset(); // after a successful "Ende"
     QCoreApplication::processEvents();
-    QVERIFY(!m.gezeigt);
+    QVERIFY(!m.gezeigt());
     QVERIFY(QDir().entryList({QStringLiteral("SIKO_*")}).isEmpty());
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
 void TestSitzungsende::beschaedigteVerlaufsdatei()
@@ -297,7 +279,7 @@ void TestSitzungsende::beschaedigteVerlaufsdatei()
     QCOMPARE(d->infoline1->text(),
              QStringLiteral("Daten wurden NUR TEILWEISE aus k17_elmaro_Verlauf.dat eingelesen "
                             "(Zeile 1 fehlerhaft)\nOK. Es kann losgehen..."));
-    QCOMPARE(hinweise.liste.size(), 1);
+    QCOMPARE(hinweise.liste().size(), 1);
     QCOMPARE(d->TextLabelAnzahl->text(), QStringLiteral("0"));
     QCOMPARE(d->TextLabelMittlereDauer->text(), QStringLiteral("00:00"));
     QVERIFY(d->istWeitergefuehrt());
@@ -325,7 +307,7 @@ void TestSitzungsende::beschaedigteVerlaufsdatei()
     QCOMPARE(d->infoline1->text(),
              QStringLiteral("Daten wurden erfolgreich aus k17_elmaro_Verlauf.dat eingelesen\n"
                             "OK. Es kann losgehen..."));
-    QCOMPARE(hinweise.liste.size(), 2);
+    QCOMPARE(hinweise.liste().size(), 2);
     QVERIFY(dateiSchreiben(verlaufK17, ""));
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
     QCOMPARE(d->sitzungsVerlauf().size(), 0);
@@ -354,7 +336,7 @@ void TestSitzungsende::teilweiseGelesenBleibtDasOriginal()
     QCOMPARE(d->infoline1->text(),
              QStringLiteral("Daten wurden NUR TEILWEISE aus k17_elmaro_Verlauf.dat eingelesen "
                             "(Zeile 3 fehlerhaft)\nOK. Es kann losgehen..."));
-    QCOMPARE(hinweise.liste,
+    QCOMPARE(hinweise.liste(),
              QStringList{
                  QStringLiteral("Morvanto - Verlauf nur TEILWEISE eingelesen|Daten wurden NUR "
                                 "TEILWEISE aus k17_elmaro_Verlauf.dat eingelesen: Zeile 3 ist "
@@ -375,9 +357,8 @@ void TestSitzungsende::fehlendeVerlaufsdatei()
     MorvantoDialog *d = k->fenster();
     QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
     Meldung frage;
-    meldungAbbrechen(&frage);
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
-    QVERIFY(frage.gezeigt);
+    QVERIFY(frage.gezeigt());
     QCOMPARE(d->infoline1->text(),
              QStringLiteral("Daten wurden NICHT erfolgreich aus k17_elmaro_Verlauf.dat "
                             "eingelesen\nOK. Es kann losgehen..."));
@@ -395,12 +376,11 @@ void TestSitzungsende::lesefehlerDesGeraets()
     QVERIFY(dateiSchreiben(infoK17, "Klient:\tk17\n"));
     QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), verlaufK17));
     Meldung frage;
-    meldungAbbrechen(&frage);
     QTest::ignoreMessage(QtDebugMsg, "ERROR reading or closing file k17_elmaro_Verlauf.dat");
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"), true, true);
-    QVERIFY(frage.gezeigt);
-    QCOMPARE(frage.titel, QStringLiteral("Morvanto Festplattenzugriff?"));
-    QVERIFY(frage.text.contains(QStringLiteral("(Rating Verlauf - Datei nicht zu SCHLIESSEN)")));
+    QVERIFY(frage.gezeigt());
+    QCOMPARE(frage.titel(), QStringLiteral("Morvanto Festplattenzugriff?"));
+    QVERIFY(frage.text().contains(QStringLiteral("(Rating Verlauf - Datei nicht zu SCHLIESSEN)")));
     QVERIFY(d->infoline1->text().startsWith(
         QLatin1String("Daten wurden NICHT erfolgreich aus k17_elmaro_Verlauf.dat eingelesen\n")));
     QVERIFY(!d->istWeitergefuehrt());
@@ -460,11 +440,11 @@ void TestSitzungsende::dialogWiederGeoeffnetLiestNichtNochmal()
         QCOMPARE(d->infoline1->text(),
                  QStringLiteral("Daten wurden NICHT aus k17_elmaro_Verlauf.dat eingelesen\n"
                                 "OK. Es kann losgehen..."));
-        QCOMPARE(hinweise.liste.size(), 1);
-        QVERIFY2(hinweise.liste.value(0).contains(
+        QCOMPARE(hinweise.liste().size(), 1);
+        QVERIFY2(hinweise.liste().value(0).contains(
                      QStringLiteral("sonst wären die seit dem letzten Speichern eingegebenen "
                                     "Sinneinheiten verloren gewesen.")),
-                 qPrintable(hinweise.liste.value(0)));
+                 qPrintable(hinweise.liste().value(0)));
     }
 
     ende();
@@ -472,14 +452,13 @@ void TestSitzungsende::dialogWiederGeoeffnetLiestNichtNochmal()
     QVERIFY(!d->konfiguration()->ja->isChecked());
     // Names of a session never saved, Cancel: nothing is read, no retry prompt.
     Meldung frage;
-    std::unique_ptr<QTimer> wache(meldungAbbrechen(&frage));
     beiModalemDialog<SitzungsKonfigurationDialog>([](SitzungsKonfigurationDialog *dialog) {
         dialog->LineEditKlient->setText(QStringLiteral("k18"));
         dialog->PushButtonFertig->click();
         dialog->buttonCancel->click();
     });
     QTest::mouseClick(d->BtKonfiguration, Qt::LeftButton);
-    QVERIFY(!frage.gezeigt);
+    QVERIFY(!frage.gezeigt());
     QCOMPARE(d->sitzungsVerlauf().size(), 1);
 }
 

@@ -189,7 +189,7 @@ void TstVideoKopplung::pauseUndSprungImSpieler()
     QTest::qWait(100);
     QCOMPARE(stand(), gestanden);
 
-    // Back into rated time: the specified range warning.
+    // Back into rated time: the range warning.
     QVERIFY2(spieler->springen(5.0), qPrintable(QStringLiteral("%1 %2 %3")
                                                     .arg(spieler->position())
                                                     .arg(spieler->pausiert())

@@ -47,7 +47,7 @@ int speichern(const char *name)
     VerlaufSpeichern speicher;
     speicher.verlauf = &v;
     // An empty script gives up at the first retry prompt.
-    const SkriptRueckfrage aufgeben{QList<int>{}};
+    const SkriptRueckfrage aufgeben;
     // The names written into the lines; the file is the one given.
     speicher.DateiName(QStringLiteral("k17"), QStringLiteral("elmaro"));
     const bool ok =

@@ -3,6 +3,7 @@
 // The in-place write keeps the old content in the user's data folder first; a kill while it
 // writes, the writer slowed down by strace, must find it complete there.
 #include "journalfund.h"
+#include "plattform.h"
 #include "testdateien.h"
 
 #include <QDir>
@@ -17,7 +18,6 @@
 #include <csignal>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -77,7 +77,8 @@ void TstSchreibrechte::initTestCase()
     QVERIFY(QFile::copy(QStringLiteral(KONSOLENKIND), kind));
     QVERIFY(QFile::setPermissions(kind, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                             QFile::ExeOther));
-    if (::geteuid() == 0 && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+    if (Plattform::alsVerwalter() &&
+        QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
         QFAIL("setpriv (util-linux) is needed to drop root's rights");
     datenOrdner = basis.filePath(QStringLiteral("daten"));
     QVERIFY(QDir().mkdir(datenOrdner));
@@ -106,19 +107,19 @@ QString TstSchreibrechte::ordnerMitDatei(const QString &name, QFile::Permissions
 void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &verzoegerung,
                                const QString &auftrag)
 {
-    QStringList befehl;
+    // A process group of its own (setsid keeps the pid), for the kill to reach the tracee.
+    QStringList befehl{QStringLiteral("setsid")};
     if (!verzoegerung.isEmpty())
         befehl << QStringLiteral("strace") << QStringLiteral("-f") << QStringLiteral("-o")
                << QStringLiteral("/dev/null") << QStringLiteral("-e")
                << QStringLiteral("inject=write:%1=300ms").arg(verzoegerung);
-    if (::geteuid() == 0)
+    if (Plattform::alsVerwalter())
         befehl << QStringLiteral("setpriv") << QStringLiteral("--reuid=nobody")
                << QStringLiteral("--regid=nogroup") << QStringLiteral("--clear-groups");
     befehl << kind << auftrag << pfad;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert(QStringLiteral("XDG_DATA_HOME"), kindDaten);
     p.setProcessEnvironment(umgebung);
-    p.setChildProcessModifier([] { ::setsid(); });
     p.start(befehl.takeFirst(), befehl);
 }
 

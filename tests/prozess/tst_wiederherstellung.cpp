@@ -26,23 +26,27 @@ QByteArray kindVerlauf(const QString &klient = QStringLiteral("k17"),
     return verlaufZeilen(klient, rater, 4);
 }
 
-// The answers to the recovery question, and what it asked.
-struct Antworten
+// The answers to the recovery question, and what it asked; a retry prompt gives up.
+struct Antworten : Rueckfrage
 {
-    explicit Antworten(QList<bool> a) : antworten(std::move(a))
+    explicit Antworten(QList<bool> a) : antworten(std::move(a)), vorher(einsetzen(this)) {}
+    ~Antworten() override { einsetzen(vorher); }
+    Antworten(const Antworten &) = delete;
+    Antworten &operator=(const Antworten &) = delete;
+
+    int fragen(Art art, QObject *, const QString &titel, const QString &text) override
     {
-        vorher = WiederherstellungsFrage::antwortSetzen(
-            [this](const QString &titel, const QString &text) {
-                titel_ << titel;
-                texte << text;
-                return antworten.isEmpty() ? false : antworten.takeFirst();
-            });
+        if (art != Art::Wiederherstellen)
+            return art == Art::Wiederholen ? Aufgeben : Ja;
+        titel_ << titel;
+        texte << text;
+        return !antworten.isEmpty() && antworten.takeFirst() ? Ja : Nein;
     }
-    ~Antworten() { WiederherstellungsFrage::antwortSetzen(std::move(vorher)); }
+
     QList<bool> antworten;
     QStringList titel_;
     QStringList texte;
-    WiederherstellungsFrage::Antwort vorher;
+    Rueckfrage *vorher;
 };
 
 } // namespace

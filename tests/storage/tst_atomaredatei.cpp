@@ -3,6 +3,7 @@
 #include "dateigroessengrenze.h"
 #include "dateistand.h"
 #include "datiertekopie.h"
+#include "plattform.h"
 #include "testdateien.h"
 #include "verlaufswaechter.h"
 

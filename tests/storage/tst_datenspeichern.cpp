@@ -2,6 +2,7 @@
 #include "datenspeichern.h"
 #include "debugmitschnitt.h"
 #include "infospeichern.h"
+#include "meldungsfenster.h"
 #include "skriptrueckfrage.h"
 #include "testdateien.h"
 #include "verlaufspeichern.h"
@@ -294,7 +295,7 @@ void TestDatenSpeichern::inhaltsergebnisZaehltNicht()
         return false;
     };
     speicher.lesenErgebnis = false;
-    SkriptRueckfrage rueckfrage({});
+    SkriptRueckfrage rueckfrage;
     QVERIFY(speicher.DateiSpeichern(datei, QStringLiteral("Rating Verlauf")));
     QVERIFY(speicher.DateiLesen(datei, QStringLiteral("Rating Verlauf")));
     QCOMPARE(speicher.gelesen, QStringLiteral("teilweise\n"));
@@ -311,66 +312,52 @@ void TestDatenSpeichern::echteWarnung_data()
     QTest::newRow("Wiederholen geklickt") << "Retry" << 1;
 }
 
-// The real warning box, answered from a timer as a rater would.
+// The saver's prompt, with the real warning box answered as a rater would.
 void TestDatenSpeichern::echteWarnung()
 {
     QFETCH(QString, eingabe);
     QFETCH(int, erwartet);
     QWidget hauptfenster;
     PruefSpeicher speicher(&hauptfenster);
-
+    QObject *eltern = nullptr;
     QString titel, text;
-    QList<QMessageBox::StandardButton> knoepfe;
-    QMessageBox::StandardButton standard = QMessageBox::NoButton, escape = QMessageBox::NoButton;
-    QWidget *eltern = nullptr;
-    QMessageBox::Icon symbol = QMessageBox::NoIcon;
-    QTimer timer;
-    timer.setInterval(20);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer.stop();
-        titel = box->windowTitle();
-        text = box->text();
-        eltern = box->parentWidget();
-        symbol = box->icon();
-        for (QAbstractButton *b : box->buttons())
-            knoepfe.append(box->standardButton(b));
-        standard = box->standardButton(box->defaultButton());
-        escape = box->standardButton(box->escapeButton());
-        if (eingabe == QLatin1String("Enter"))
-            QTest::keyClick(box, Qt::Key_Return);
-        else if (eingabe == QLatin1String("Escape"))
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->button(eingabe == QLatin1String("Abort") ? QMessageBox::Abort : QMessageBox::Retry)
-                ->click();
-    });
-    timer.start();
-    QTimer notbremse;
-    notbremse.setSingleShot(true);
-    QObject::connect(&notbremse, &QTimer::timeout, [] {
-        if (QWidget *w = QApplication::activeModalWidget())
-            w->close();
-    });
-    notbremse.start(10000);
-
-    const int antwort = speicher.NochMalVersuchen(
-        QStringLiteral("k17_elmaro_Verlauf.dat"), QStringLiteral("speichern"),
-        QStringLiteral("(Rating Verlauf - Datei nicht zu ÖFFNEN)"));
-    QCOMPARE(antwort, erwartet);
+    {
+        const SkriptRueckfrage skript({erwartet});
+        QCOMPARE(speicher.NochMalVersuchen(
+                     QStringLiteral("k17_elmaro_Verlauf.dat"), QStringLiteral("speichern"),
+                     QStringLiteral("(Rating Verlauf - Datei nicht zu ÖFFNEN)")),
+                 erwartet);
+        eltern = skript.eltern();
+        titel = skript.titel().value(0);
+        text = skript.texte().value(0);
+    }
+    QCOMPARE(eltern, &speicher);
     QCOMPARE(titel, QStringLiteral("Morvanto Festplattenzugriff?"));
     QCOMPARE(text, erwarteterPromptText(QStringLiteral("speichern"),
                                         QStringLiteral("k17_elmaro_Verlauf.dat"),
                                         QStringLiteral("ÖFFNEN")));
     QCOMPARE(text.count(QLatin1Char('\n')), 5);
-    QCOMPARE(eltern, &speicher);
-    QCOMPARE(symbol, QMessageBox::Warning);
+
+    const std::unique_ptr<QMessageBox> box =
+        Meldungsfenster::bauen(Rueckfrage::Art::Wiederholen, &speicher, titel, text);
+    QCOMPARE(box->parentWidget(), &speicher);
+    QCOMPARE(box->icon(), QMessageBox::Warning);
+    QList<QMessageBox::StandardButton> knoepfe;
+    for (QAbstractButton *b : box->buttons())
+        knoepfe.append(box->standardButton(b));
     std::sort(knoepfe.begin(), knoepfe.end());
     QCOMPARE(knoepfe, (QList<QMessageBox::StandardButton>{QMessageBox::Abort, QMessageBox::Retry}));
-    QCOMPARE(standard, QMessageBox::Retry);
-    QCOMPARE(escape, QMessageBox::Abort);
+    QCOMPARE(box->standardButton(box->defaultButton()), QMessageBox::Retry);
+    QCOMPARE(box->standardButton(box->escapeButton()), QMessageBox::Abort);
+    box->show();
+    if (eingabe == QLatin1String("Enter"))
+        QTest::keyClick(box.get(), Qt::Key_Return);
+    else if (eingabe == QLatin1String("Escape"))
+        QTest::keyClick(box.get(), Qt::Key_Escape);
+    else
+        box->button(eingabe == QLatin1String("Abort") ? QMessageBox::Abort : QMessageBox::Retry)
+            ->click();
+    QCOMPARE(Meldungsfenster::antwort(Rueckfrage::Art::Wiederholen, *box), erwartet);
 }
 
 QTEST_MAIN(TestDatenSpeichern)

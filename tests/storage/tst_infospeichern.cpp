@@ -2,6 +2,7 @@
 #include "infospeichern.h"
 #include "skriptrueckfrage.h"
 #include "testdateien.h"
+#include "wanduhr.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -29,7 +30,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> verzeichnis_;
     QString altesArbeitsverzeichnis_;
-    InfoSpeichern::Uhr alteUhr_;
+    const FesteWanduhr uhr_{QDateTime(QDate(2003, 6, 16), QTime(9, 30, 5, 999))};
+    const Wanduhr *alteUhr_ = nullptr;
 };
 
 void TestInfoSpeichern::init()
@@ -38,13 +40,12 @@ void TestInfoSpeichern::init()
     QVERIFY(verzeichnis_->isValid());
     altesArbeitsverzeichnis_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(verzeichnis_->path()));
-    alteUhr_ = InfoSpeichern::uhrSetzen(
-        [] { return QDateTime(QDate(2003, 6, 16), QTime(9, 30, 5, 999)); });
+    alteUhr_ = Wanduhr::einsetzen(&uhr_);
 }
 
 void TestInfoSpeichern::cleanup()
 {
-    InfoSpeichern::uhrSetzen(alteUhr_);
+    Wanduhr::einsetzen(alteUhr_);
     QDir::setCurrent(altesArbeitsverzeichnis_);
     verzeichnis_.reset();
 }
@@ -107,7 +108,7 @@ void TestInfoSpeichern::ohneInfoDaten()
 
 void TestInfoSpeichern::systemuhr()
 {
-    InfoSpeichern::uhrSetzen({});
+    Wanduhr::einsetzen(nullptr);
     InfoSpeichern speicher;
     const QDateTime vorher = QDateTime::currentDateTime();
     const QStringList zeilen =

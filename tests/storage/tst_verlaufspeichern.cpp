@@ -149,7 +149,7 @@ void TestVerlaufSpeichern::unlesbarerInhaltGiltAlsGelesen()
                            "00:04.250\t4\t0\t4.25\tk17\telmaro\t0\t4\t250\nQuatsch\n"));
     Verlauf v;
     DebugMitschnitt mitschnitt;
-    SkriptRueckfrage rueckfrage({});
+    SkriptRueckfrage rueckfrage;
     QVERIFY(lesen(v, QStringLiteral("k17"), QStringLiteral("elmaro")));
     QVERIFY(rueckfrage.texte().isEmpty());
     QCOMPARE(v.size(), 1);

@@ -3,20 +3,37 @@
 #include <utility>
 
 SkriptRueckfrage::SkriptRueckfrage(QList<int> antworten, std::function<void(int)> vorher)
-    : antworten_(std::move(antworten)), vorher_(std::move(vorher))
+    : antworten_(std::move(antworten)), vorher_(std::move(vorher)), alt_(einsetzen(this))
 {
-    alt_ = DatenSpeichern::rueckfrageSetzen([this](const QString &titel, const QString &text) {
-        titel_.append(titel);
-        texte_.append(text);
-        if (vorher_)
-            vorher_(int(texte_.size()));
-        return antworten_.isEmpty() ? 0 : antworten_.takeFirst();
-    });
 }
 
 SkriptRueckfrage::~SkriptRueckfrage()
 {
-    DatenSpeichern::rueckfrageSetzen(std::move(alt_));
+    einsetzen(alt_);
+}
+
+int SkriptRueckfrage::fragen(Art art, QObject *eltern, const QString &titel, const QString &text)
+{
+    eltern_ = eltern;
+    if (art != Art::Wiederholen) {
+        meldungen_.append({art, titel + QLatin1Char('|') + text});
+        return art == Art::Wiederherstellen ? wiederherstellen : Ja;
+    }
+    titel_.append(titel);
+    texte_.append(text);
+    if (vorher_)
+        vorher_(int(texte_.size()));
+    return antworten_.isEmpty() ? Aufgeben : antworten_.takeFirst();
+}
+
+QStringList SkriptRueckfrage::meldungen(Art art) const
+{
+    QStringList liste;
+    for (const auto &[a, meldung] : meldungen_) {
+        if (a == art)
+            liste << meldung;
+    }
+    return liste;
 }
 
 QString erwarteterPromptText(const QString &verb, const QString &dateiName, const QString &grund)

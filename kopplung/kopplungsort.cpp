@@ -1,15 +1,10 @@
 #include "kopplungsort.h"
 
+#include "plattform.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <cerrno>
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 
@@ -49,9 +44,9 @@ QString KopplungsOrt::ersatzOrdner(QString *problem)
     QDir().mkpath(cache);
     // mkdir with its mode at once: a folder created open and closed later could be entered
     // in between.
-    if (::mkdir(QFile::encodeName(ordner).constData(), 0700) != 0 && errno != EEXIST) {
-        setzen(problem, QStringLiteral("%1 nicht anzulegen (%2)")
-                            .arg(ordner, QString::fromLocal8Bit(std::strerror(errno))));
+    const QString grund = Plattform::privatenOrdnerAnlegen(ordner);
+    if (!grund.isEmpty()) {
+        setzen(problem, QStringLiteral("%1 nicht anzulegen (%2)").arg(ordner, grund));
         return QString();
     }
     return ordner;
@@ -62,7 +57,7 @@ QString KopplungsOrt::pruefen(const QString &pfad, QString *problem)
     if (!ordnerPrivat(QFileInfo(pfad).absolutePath(), problem))
         return QString();
     // The kernel's limit for a socket's path, terminating zero included.
-    if (QFile::encodeName(pfad).size() >= int(sizeof(sockaddr_un::sun_path))) {
+    if (QFile::encodeName(pfad).size() >= Plattform::sockelPfadGrenze()) {
         setzen(problem, QStringLiteral("Socket-Pfad zu lang: %1").arg(pfad));
         return QString();
     }
@@ -71,12 +66,12 @@ QString KopplungsOrt::pruefen(const QString &pfad, QString *problem)
 
 bool KopplungsOrt::ordnerPrivat(const QString &ordner, QString *problem)
 {
-    struct stat st = {};
-    if (::stat(QFile::encodeName(ordner).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    const Plattform::OrdnerZustand zustand = Plattform::ordnerPruefen(ordner);
+    if (zustand == Plattform::OrdnerZustand::Fehlt) {
         setzen(problem, QStringLiteral("Ordner %1 fehlt").arg(ordner));
         return false;
     }
-    if (st.st_uid != ::getuid() || (st.st_mode & 077) != 0) {
+    if (zustand == Plattform::OrdnerZustand::Fremd) {
         setzen(problem, QStringLiteral("Ordner %1 ist nicht privat (andere Benutzer könnten den "
                                        "Videoplayer steuern)")
                             .arg(ordner));

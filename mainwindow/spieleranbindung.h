@@ -1,0 +1,48 @@
+#ifndef SPIELERANBINDUNG_H
+#define SPIELERANBINDUNG_H
+
+#include "spielerfolge.h"
+
+#include <QObject>
+
+#include <optional>
+
+class MorvantoDialog;
+class QAbstractButton;
+class VideoKopplung;
+
+// The window's side of the coupling with the video player, made only once a player is
+// searched for: Run follows the player's state, the player's keys press the window's
+// buttons, and the strip below the counter names the video.
+class SpielerAnbindung : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SpielerAnbindung(MorvantoDialog &fenster);
+
+    void suchen(const QString &sockel);
+    bool gekoppelt() const;
+    VideoKopplung *kopplung() const { return kopplung_; }
+    // Run or pause switched in the window: the player follows, unless it reported it.
+    void steuern(bool laufen);
+    // The time point of a rating key pressed in the player, while its button is clicked.
+    const std::optional<Zeitpunkt> &tastenZeit() const { return tastenZeit_; }
+
+private:
+    void gefunden();
+    void stand();
+    void taste(QChar taste, qint64 positionMs);
+    void weg();
+    void streifenZeigen();
+    QAbstractButton *knopfFuerTaste(QChar taste) const;
+
+    MorvantoDialog &fenster;
+    VideoKopplung *kopplung_;
+    SpielerFolge folge;
+    // Run is being switched to the player's state: no command back to the player.
+    bool spielerMeldet = false;
+    std::optional<Zeitpunkt> tastenZeit_;
+};
+
+#endif
