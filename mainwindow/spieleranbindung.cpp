@@ -2,6 +2,7 @@
 
 #include "morvantodialog.h"
 #include "videokopplung.h"
+#include "wecker.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,6 +18,8 @@ SpielerAnbindung::SpielerAnbindung(MorvantoDialog &fenster)
     connect(kopplung_, &VideoKopplung::titelGemeldet, this, &SpielerAnbindung::streifenZeigen);
     connect(kopplung_, &VideoKopplung::tasteGemeldet, this, &SpielerAnbindung::taste);
     connect(kopplung_, &VideoKopplung::beendet, this, &SpielerAnbindung::weg);
+    alsWeckerEinrichten(stummTakt);
+    connect(&stummTakt, &QTimer::timeout, this, &SpielerAnbindung::stummPruefen);
 }
 
 void SpielerAnbindung::suchen(const QString &sockel)
@@ -60,6 +63,7 @@ void SpielerAnbindung::stand()
     if (zurueck)
         fenster.sitzung().angehalten();
     folge.uebernehmen(position, t, laeuft);
+    stummPruefen();
     // The sliders may not have moved at all; the rated range must be checked anyway.
     if (zurueck)
         fenster.SliderCheckFaerbung();
@@ -71,6 +75,24 @@ void SpielerAnbindung::steuern(bool laufen)
     if (!spielerMeldet)
         kopplung_->pausieren(!laufen);
     folge.umschalten(laufen, !spielerMeldet);
+    stummPruefen();
+}
+
+// While the player plays and its reports stop, the counter stands at its last report plus
+// one report interval (SpielerFolge); the strip says so until the player answers again.
+void SpielerAnbindung::stummPruefen()
+{
+    const qint64 t = fenster.zaehlwerk.jetzt();
+    const bool jetztStumm = gekoppelt() && folge.antwortetNicht(t);
+    if (jetztStumm != stumm) {
+        stumm = jetztStumm;
+        streifenZeigen();
+    }
+    const std::optional<qint64> ab = folge.stummAb();
+    if (gekoppelt() && ab && !stumm)
+        weckerStellen(stummTakt, std::max(*ab, t + 1), t);
+    else
+        stummTakt.stop();
 }
 
 // A key pressed in the player does what the same key does in the window, and nothing
@@ -104,11 +126,11 @@ QAbstractButton *SpielerAnbindung::knopfFuerTaste(QChar taste) const
 void SpielerAnbindung::weg()
 {
     folge.spielerWeg(fenster.BtRun->isChecked());
+    stumm = false;
+    stummTakt.stop();
     fenster.schiebereglerFreigeben();
     streifenZeigen();
-    // A journal warning matters more than this news.
-    if (!fenster.journalWarnungSichtbar())
-        fenster.infoline2->setText(tr("Kopplung mit dem Videoplayer beendet: weiter von Hand."));
+    fenster.zeile2(tr("Kopplung mit dem Videoplayer beendet: weiter von Hand."));
 }
 
 // The strip below the counter: to which video the counter is coupled. Without a coupling
@@ -120,7 +142,8 @@ void SpielerAnbindung::streifenZeigen()
     if (gekoppelt) {
         const QString titel =
             kopplung_->titel().isEmpty() ? tr("(noch kein Video)") : kopplung_->titel();
-        const QString text = tr("Video gekoppelt: %1").arg(titel);
+        const QString text =
+            stumm ? tr("Videoplayer antwortet nicht!") : tr("Video gekoppelt: %1").arg(titel);
         streifen->setText(streifen->fontMetrics().elidedText(text, Qt::ElideMiddle,
                                                              streifen->contentsRect().width() - 4));
         streifen->setToolTip(

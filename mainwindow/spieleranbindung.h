@@ -4,6 +4,7 @@
 #include "spielerfolge.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <optional>
 
@@ -28,6 +29,8 @@ public:
     void steuern(bool laufen);
     // The time point of a rating key pressed in the player, while its button is clicked.
     const std::optional<Zeitpunkt> &tastenZeit() const { return tastenZeit_; }
+    // The player plays but does not report: the counter stands, and the strip says so.
+    bool antwortetNicht() const { return stumm; }
 
 private:
     void gefunden();
@@ -35,6 +38,7 @@ private:
     void taste(QChar taste, qint64 positionMs);
     void weg();
     void streifenZeigen();
+    void stummPruefen();
     QAbstractButton *knopfFuerTaste(QChar taste) const;
 
     MorvantoDialog &fenster;
@@ -43,6 +47,9 @@ private:
     // Run is being switched to the player's state: no command back to the player.
     bool spielerMeldet = false;
     std::optional<Zeitpunkt> tastenZeit_;
+    // Wakes when the playing player's next report is overdue.
+    QTimer stummTakt;
+    bool stumm = false;
 };
 
 #endif

@@ -2,12 +2,14 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 
 DateiStand DateiStand::lesen(const QString &pfad)
 {
     DateiStand stand;
     QFile datei(pfad);
-    stand.vorhanden = datei.exists();
+    // Only a file holds what someone made; a folder in the way is the writer's failure.
+    stand.vorhanden = QFileInfo(pfad).isFile();
     if (!stand.vorhanden)
         return stand;
     QCryptographicHash summe(QCryptographicHash::Sha1);
