@@ -14,6 +14,7 @@
 #include "skriptrueckfrage.h"
 #include "verlauf.h"
 #include "verlaufspeichern.h"
+#include "wanduhr.h"
 
 #include <cstdio>
 #include <cstring>
@@ -78,6 +79,9 @@ int main(int argc, char *argv[])
         return 2;
 
     schriftWieImProgramm();
+    // Backup names the test knows beforehand.
+    const FesteWanduhr wanduhr(QDateTime(QDate(2003, 6, 16), QTime(9, 30, 5)));
+    Wanduhr::einsetzen(&wanduhr);
     auto *d = new MorvantoDialog(nullptr, "Morvanto Hauptfenster", true,
                                  MorvantoDialog::titelleistenFlags());
     TestUhr *uhr = testUhrEinsetzen(*d);
@@ -92,6 +96,8 @@ int main(int argc, char *argv[])
         melden("bereit");
     });
     d->exec();
+    const int status = d->ausgangsStatus();
     delete d;
-    return 0;
+    Wanduhr::einsetzen(nullptr);
+    return status;
 }

@@ -6,6 +6,7 @@
 #include "testdateien.h"
 #include "wiederherstellungsfrage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -36,7 +37,9 @@ struct Antworten : Rueckfrage
 
     int fragen(Art art, QObject *, const QString &titel, const QString &text) override
     {
-        if (art != Art::Wiederherstellen)
+        if (art == Art::Hinweis)
+            hinweise << titel;
+        if (art != Art::Wiederherstellen && art != Art::WiederherstellenAelter)
             return art == Art::Wiederholen ? Aufgeben : Ja;
         titel_ << titel;
         texte << text;
@@ -46,6 +49,7 @@ struct Antworten : Rueckfrage
     QList<bool> antworten;
     QStringList titel_;
     QStringList texte;
+    QStringList hinweise;
     Rueckfrage *vorher;
 };
 
@@ -66,6 +70,8 @@ private slots:
     void signalOhneBewertungenSchreibtNichts();
     void ablehnenLaesstJournalLiegen();
     void journalNichtZuSchreiben();
+    void laufendeSitzungGehoertIhremFenster();
+    void misslungeneSicherungEndetMitFehler();
 
 private:
     // Starts the helper in the test's folder and waits until it has done its part.
@@ -285,6 +291,49 @@ void TstWiederherstellung::journalNichtZuSchreiben()
                  QStringLiteral("Journal k17_elmaro_Journal.dat wird wieder geschrieben."));
     QVERIFY(d->sitzungsJournal()->warten());
     QVERIFY(dateiInhalt(journalK17).endsWith("00:06.000\t7\t6\t1\tk17\telmaro\t0\t6\t0\n"));
+}
+
+// Two processes on one session: the journal of a session still running in another Morvanto
+// is not offered, and configuring that session here is refused; once that process is gone
+// (killed), its journal is offered.
+void TstWiederherstellung::laufendeSitzungGehoertIhremFenster()
+{
+    kindStarten("bewerten");
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), kindVerlauf(), 1000);
+    Konsole k;
+    QVERIFY(k.aktiv);
+    Antworten antworten({false});
+    k->wiederherstellungAnbieten();
+    QCOMPARE(antworten.titel_.size(), 0);
+    k.konfigurieren(QStringLiteral("k17"), QStringLiteral("ELMARO"));
+    QCOMPARE(antworten.hinweise, QStringList{QStringLiteral("Morvanto - Sitzung schon geöffnet")});
+    QVERIFY(!k->FrmRun->isEnabled());
+    QCOMPARE(k->sitzungsVerlauf().size(), 1);
+
+    ::kill(pid_t(kind->processId()), SIGKILL);
+    QVERIFY(kind->waitForFinished(5000));
+    k->wiederherstellungAnbieten();
+    QCOMPARE(antworten.titel_.size(), 1);
+    QCOMPARE(dateiInhalt(journalK17), kindVerlauf());
+}
+
+// A signal's backup that fails (a folder in the way of its history file) ends the program
+// with status 1 and a line naming the journal that still holds the ratings.
+void TstWiederherstellung::misslungeneSicherungEndetMitFehler()
+{
+    QVERIFY(QDir().mkdir(QStringLiteral("SIKO_20030616_093005_Verlauf.dat")));
+    kindStarten("bewerten");
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), kindVerlauf(), 1000);
+    ::kill(pid_t(kind->processId()), SIGTERM);
+    QVERIFY(kind->waitForFinished(5000));
+    QCOMPARE(kind->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(kind->exitCode(), 1);
+    const QString ausgabe = QString::fromLocal8Bit(kind->readAllStandardError());
+    QVERIFY2(ausgabe.contains(QStringLiteral("morvanto: Sicherungskopie fehlgeschlagen; die "
+                                             "Bewertungen stehen im Journal ") +
+                              QDir(ordner).filePath(journalK17) + QLatin1Char('\n')),
+             qPrintable(ausgabe));
+    QCOMPARE(dateiInhalt(journalK17), kindVerlauf());
 }
 
 QTEST_MAIN(TstWiederherstellung)
