@@ -2,7 +2,8 @@
 //  1. process start until the main window is shown, against a bare QDialog program;
 //  2. one rating press from the key event to the updated labels, driven clock;
 //  3. the same with the session journal writing beside it, and the time from a press until
-//     the journal holding it is on the device.
+//     the journal holding it is on the device;
+//  4. the key r to Run's switch and to the counter's start (argument "r": only this).
 // Runs in a scratch folder: the journal and "Ende" write files.
 #include "konsolentest.h"
 #include "messwerte.h"
@@ -272,13 +273,22 @@ int main(int argc, char *argv[])
     QDir::setCurrent(ordner.path());
     std::printf("platform: %s, folder %s\n", qPrintable(QGuiApplication::platformName()),
                 qPrintable(ordner.path()));
+    // Each part a session of its own folder: "Ende" over another session's file would stop
+    // at the box that names the copy it kept.
+    const auto eigenerOrdner = [&ordner](const char *name) {
+        QDir(ordner.path()).mkdir(QLatin1String(name));
+        QDir::setCurrent(ordner.filePath(QLatin1String(name)));
+    };
     if (argc > 1 && QByteArray(argv[1]) == "r") {
         runTaste(20);
         return 0;
     }
     startVergleich(20);
+    eigenerOrdner("r");
     runTaste(20);
+    eigenerOrdner("druck");
     tastendruckKosten(10000);
+    eigenerOrdner("journal");
     journalKosten(500, 20, 3000);
     return 0;
 }
