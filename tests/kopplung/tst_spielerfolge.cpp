@@ -26,8 +26,6 @@ private slots:
     void tastenZeitpunkt_data();
     void tastenZeitpunkt();
     void spielerWeg();
-    void stummerSpieler_data();
-    void stummerSpieler();
 };
 
 void TestSpielerFolge::init()
@@ -117,42 +115,6 @@ void TestSpielerFolge::spielerWeg()
     QVERIFY2(zw->laeuft(), "Run is on: the counter runs on by itself");
     folge->spielerWeg(false);
     QVERIFY(!zw->laeuft());
-}
-
-// A playing player that stops reporting: the counter stands at its last report plus one
-// report interval; reported again, it follows without taking that for a jump back; gone, the
-// counter runs on by hand from where it stood.
-void TestSpielerFolge::stummerSpieler_data()
-{
-    QTest::addColumn<qint64>("nachMs");
-    QTest::addColumn<qint64>("standMs");
-    QTest::addColumn<bool>("stumm");
-    QTest::newRow("im Takt") << qint64(50) << qint64(10'050) << false;
-    QTest::newRow("eine Frist") << qint64(100) << qint64(10'100) << true;
-    QTest::newRow("fuenf Sekunden") << qint64(5'000) << qint64(10'100) << true;
-}
-
-void TestSpielerFolge::stummerSpieler()
-{
-    QFETCH(qint64, nachMs);
-    QFETCH(qint64, standMs);
-    QFETCH(bool, stumm);
-    folge->uebernehmen(10'000, uhr->ms, true);
-    QCOMPARE(folge->stummAb(), std::optional<qint64>(uhr->ms + SpielerFolge::meldeFristMs));
-    uhr->ms += nachMs;
-    QCOMPARE(zw->standMs(uhr->ms), standMs);
-    QCOMPARE(folge->antwortetNicht(uhr->ms), stumm);
-
-    // It resumes where it froze.
-    QVERIFY(!folge->zurueckGesprungen(10'010, uhr->ms));
-    folge->uebernehmen(10'010, uhr->ms, true);
-    QVERIFY(!folge->antwortetNicht(uhr->ms));
-    uhr->ms += 150;
-    QVERIFY(folge->antwortetNicht(uhr->ms));
-    folge->spielerWeg(true);
-    uhr->ms += 1'000;
-    QCOMPARE(zw->standMs(uhr->ms), 11'110);
-    QCOMPARE(folge->stummAb(), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestSpielerFolge)

@@ -89,9 +89,7 @@ private slots:
     void pauseGedruecktNurMitRating();
     void korrekturTrifftSpaetestenEintrag();
     void tastenSchaltenBeimDruck();
-    void zweitesFensterBekommtDieSitzungNicht();
     void endeBewahrtFremdeVerlaufsdatei();
-    void warnungenBleibenStehen();
     void bildschirmfotos();
 };
 
@@ -666,33 +664,6 @@ void TestMorvantoDialog::tastenSchaltenBeimDruck()
     QCOMPARE(d->zaehlwerkStand(), 2.0);
 }
 
-// One session, one writer: a second window configured for the same session (letter case
-// ignored) says so and stays unconfigured, until the first has ended it.
-void TestMorvantoDialog::zweitesFensterBekommtDieSitzungNicht()
-{
-    starten();
-    uhr->ms = 4250;
-    taste(Qt::Key_1);
-    Konsole zweite;
-    QVERIFY(zweite.aktiv);
-    {
-        const SkriptRueckfrage meldungen;
-        zweite.konfigurieren(QStringLiteral("K17"), QStringLiteral("elmaro"));
-        QCOMPARE(meldungen.meldungen(Rueckfrage::Art::Hinweis).size(), 1);
-        QVERIFY(meldungen.meldungen(Rueckfrage::Art::Hinweis)
-                    .first()
-                    .startsWith(QStringLiteral("Morvanto - Sitzung schon geöffnet|Die Sitzung "
-                                               "K17 / elmaro ist in einem anderen laufenden "
-                                               "Morvanto geöffnet.")));
-    }
-    QVERIFY(!zweite->FrmRun->isEnabled());
-    QCOMPARE(zweite->infoline1->text(), QStringLiteral("Zuerst die Sitzung konfigurieren"));
-    d->BtRun->setChecked(false);
-    QTest::mouseClick(d->BtSave, Qt::LeftButton);
-    zweite.konfigurieren(QStringLiteral("K17"), QStringLiteral("elmaro"));
-    QVERIFY(zweite->FrmRun->isEnabled());
-}
-
 // "Ende" over a history file this session did not read (written meanwhile by someone else)
 // keeps that file as a dated copy and names it.
 void TestMorvantoDialog::endeBewahrtFremdeVerlaufsdatei()
@@ -715,28 +686,6 @@ void TestMorvantoDialog::endeBewahrtFremdeVerlaufsdatei()
     QCOMPARE(meldungen.meldungen(Rueckfrage::Art::Hinweis).size(), 1);
     QVERIFY(meldungen.meldungen(Rueckfrage::Art::Hinweis).first().contains(kopie));
     QVERIFY(QFile::remove(kopie));
-}
-
-// The journal's warning stands in front of whatever the line says next, until the journal
-// is written again.
-void TestMorvantoDialog::warnungenBleibenStehen()
-{
-    starten();
-    emit d->sitzung().journalFehlgeschlagen(QStringLiteral("k17_elmaro_Journal.dat"),
-                                            QStringLiteral("kein Platz mehr auf dem Datenträger"));
-    const QString warnung = QStringLiteral("ACHTUNG: k17_elmaro_Journal.dat nicht zu schreiben "
-                                           "(kein Platz mehr auf dem Datenträger)! Bald 'Ende' "
-                                           "drücken.");
-    QVERIFY(d->infoline2->text().startsWith(warnung + QLatin1Char('\n')));
-    umschalten(Qt::Key_R, d->BtRun);
-    QCOMPARE(d->infoline2->text(), warnung);
-    umschalten(Qt::Key_R, d->BtRun);
-    QCOMPARE(d->infoline2->text(), warnung + QStringLiteral("\nDas Zählwerk läuft. Am Ende "
-                                                            "jeder Sinneinheit eine der 7 "
-                                                            "Tasten drücken."));
-    emit d->sitzung().journalWiederGeschrieben(QStringLiteral("k17_elmaro_Journal.dat"));
-    QCOMPARE(d->infoline2->text(),
-             QStringLiteral("Journal k17_elmaro_Journal.dat wird wieder geschrieben."));
 }
 
 void TestMorvantoDialog::bildschirmfotos()

@@ -43,7 +43,6 @@ private slots:
     void beschreibbareDateiImGeschuetztenOrdner();
     void neueDateiImGeschuetztenOrdner();
     void sonstBleibtEsAtomar();
-    void ohneDatenordnerKeinSchreibenAmOrt();
     void journalNichtZuEntfernenWirdNichtMehrAngeboten();
     void abbruchBeimSchreibenAmOrtVerliertNichts_data();
     void abbruchBeimSchreibenAmOrtVerliertNichts();
@@ -62,8 +61,6 @@ private:
     QTemporaryDir basis;
     QString kind;
     QString datenOrdner;
-    // The helper's data folder.
-    QString kindDaten;
 };
 
 void TstSchreibrechte::initTestCase()
@@ -83,7 +80,6 @@ void TstSchreibrechte::initTestCase()
     datenOrdner = basis.filePath(QStringLiteral("daten"));
     QVERIFY(QDir().mkdir(datenOrdner));
     QVERIFY(QFile::setPermissions(datenOrdner, QFile::Permissions(0x7777)));
-    kindDaten = datenOrdner;
 }
 
 QStringList TstSchreibrechte::kopien() const
@@ -118,7 +114,7 @@ void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &
                << QStringLiteral("--regid=nogroup") << QStringLiteral("--clear-groups");
     befehl << kind << auftrag << pfad;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert(QStringLiteral("XDG_DATA_HOME"), kindDaten);
+    umgebung.insert(QStringLiteral("XDG_DATA_HOME"), datenOrdner);
     p.setProcessEnvironment(umgebung);
     p.start(befehl.takeFirst(), befehl);
 }
@@ -145,20 +141,6 @@ void TstSchreibrechte::beschreibbareDateiImGeschuetztenOrdner()
     QCOMPARE(eintraege(QFileInfo(datei).path()),
              QStringList{QStringLiteral("k17_elmaro_Verlauf.dat")});
     QCOMPARE(kopien(), QStringList());
-}
-
-// Where the old content cannot be kept elsewhere, the file is not touched.
-void TstSchreibrechte::ohneDatenordnerKeinSchreibenAmOrt()
-{
-    const QString datei =
-        ordnerMitDatei(QStringLiteral("ohneDaten"),
-                       QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    QVERIFY(!datei.isEmpty());
-    kindDaten = QFileInfo(datei).path();
-    const QByteArray ergebnis = speichernOhneRechte(datei);
-    kindDaten = datenOrdner;
-    QCOMPARE(ergebnis, QByteArray("gespeichert 0"));
-    QCOMPARE(dateiInhalt(datei), altInhalt);
 }
 
 // After "Ende" in a folder that takes no change: the failure is reported, and the journal

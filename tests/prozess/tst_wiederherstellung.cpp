@@ -3,6 +3,7 @@
 #include "dateigroessengrenze.h"
 #include "konsolentest.h"
 #include "sitzungsjournal.h"
+#include "sitzungssperre.h"
 #include "testdateien.h"
 #include "wiederherstellungsfrage.h"
 
@@ -295,7 +296,7 @@ void TstWiederherstellung::journalNichtZuSchreiben()
 
 // Two processes on one session: the journal of a session still running in another Morvanto
 // is not offered, and configuring that session here is refused; once that process is gone
-// (killed), its journal is offered.
+// (killed, its lock left behind), its journal is offered.
 void TstWiederherstellung::laufendeSitzungGehoertIhremFenster()
 {
     kindStarten("bewerten");
@@ -309,6 +310,13 @@ void TstWiederherstellung::laufendeSitzungGehoertIhremFenster()
     QCOMPARE(antworten.hinweise, QStringList{QStringLiteral("Morvanto - Sitzung schon geöffnet")});
     QVERIFY(!k->FrmRun->isEnabled());
     QCOMPARE(k->sitzungsVerlauf().size(), 1);
+    // An old lock of a living holder holds all the same: its age tells nothing.
+    QFile sperre(
+        SitzungsSperre::dateiPfad(ordner, QStringLiteral("k17"), QStringLiteral("elmaro")));
+    QVERIFY(sperre.open(QIODevice::ReadWrite));
+    QVERIFY(sperre.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                               QFileDevice::FileModificationTime));
+    QVERIFY(SitzungsSperre::belegt(ordner, QStringLiteral("K17"), QStringLiteral("elmaro")));
 
     ::kill(pid_t(kind->processId()), SIGKILL);
     QVERIFY(kind->waitForFinished(5000));

@@ -1,9 +1,6 @@
 #include "atomaredatei.h"
-#include "dateifehler.h"
 #include "dateigroessengrenze.h"
 #include "dateistand.h"
-#include "datiertekopie.h"
-#include "plattform.h"
 #include "testdateien.h"
 #include "verlaufswaechter.h"
 
@@ -101,57 +98,6 @@ private slots:
         QVERIFY(!AtomareDatei::schreibenAtomar(ordner->filePath(QStringLiteral("fehlt/x.dat")), "x",
                                                &fehler));
         QCOMPARE(fehler, QStringLiteral("der Ordner existiert nicht"));
-    }
-
-    // The folder's state decides, in this order: gone, read-only, full, no rights.
-    void ordnerGrundNachZustand_data()
-    {
-        QTest::addColumn<bool>("da");
-        QTest::addColumn<bool>("nurLesbar");
-        QTest::addColumn<bool>("voll");
-        QTest::addColumn<bool>("beschreibbar");
-        QTest::addColumn<QString>("grund");
-        QTest::newRow("in Ordnung") << true << false << false << true << QString();
-        QTest::newRow("fehlt") << false << false << false << false
-                               << QStringLiteral("der Ordner existiert nicht");
-        QTest::newRow("nur lesbar, voll")
-            << true << true << true << false
-            << QStringLiteral("Datenträger nur lesbar (schreibgeschützt)");
-        QTest::newRow("voll") << true << false << true << true
-                              << QStringLiteral("kein Platz mehr auf dem Datenträger");
-        QTest::newRow("keine Rechte")
-            << true << false << false << false << QStringLiteral("keine Schreibrechte im Ordner");
-    }
-    void ordnerGrundNachZustand()
-    {
-        QFETCH(bool, da);
-        QFETCH(bool, nurLesbar);
-        QFETCH(bool, voll);
-        QFETCH(bool, beschreibbar);
-        QFETCH(QString, grund);
-        QCOMPARE(ordnerGrund({da, nurLesbar, voll, beschreibbar}), grund);
-    }
-
-    // "Ende" keeps what it did not write: a dated copy, another one for the same second, and
-    // the state by content.
-    void datierteKopieUndStand()
-    {
-        const DateiStand gelesen = DateiStand::lesen(ziel);
-        QCOMPARE(DateiStand::lesen(ziel), gelesen);
-        QVERIFY(!DateiStand::lesen(ordner->filePath(QStringLiteral("fehlt"))).vorhanden);
-        const QDateTime um(QDate(2003, 6, 16), QTime(9, 30, 5));
-        QString fehler;
-        const QString erste = DatierteKopie::anlegen(ziel, um, &fehler);
-        QCOMPARE(erste, ordner->filePath(QStringLiteral("ziel_20030616_093005.dat")));
-        QCOMPARE(dateiInhalt(erste), alterInhalt);
-        QVERIFY(dateiSchreiben(ziel, "anders\n"));
-        QVERIFY(DateiStand::lesen(ziel) != gelesen);
-        QCOMPARE(DatierteKopie::anlegen(ziel, um, &fehler),
-                 ordner->filePath(QStringLiteral("ziel_20030616_093005_2.dat")));
-        QCOMPARE(dateiInhalt(erste), alterInhalt);
-        QVERIFY(DatierteKopie::anlegen(ordner->filePath(QStringLiteral("fehlt")), um, &fehler)
-                    .isEmpty());
-        QCOMPARE(fehler, QStringLiteral("Datei nicht gefunden"));
     }
 
     // Replaced silently only when it is the file as this session read or wrote it.
