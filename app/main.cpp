@@ -31,7 +31,8 @@ int main(int argc, char *argv[])
 
     fenster->imProgrammBetrieb();
     fenster->exec();
+    const int status = fenster->ausgangsStatus();
     // The destructor guards the session's unsaved ratings and needs the application.
     delete fenster;
-    return 0;
+    return status;
 }

@@ -30,6 +30,7 @@ bool SpielerFolge::zurueckGesprungen(qint64 positionMs, qint64 t) const
 void SpielerFolge::uebernehmen(qint64 positionMs, qint64 t, bool laeuft)
 {
     zaehlwerk.setzen(positionMs, t, laeuft);
+    zaehlwerk.begrenzen(positionMs + meldeFristMs);
 }
 
 // The player counts in whole frames; while it plays, the counter's own position at the
@@ -47,6 +48,16 @@ Zeitpunkt SpielerFolge::tastenZeitpunkt(qint64 positionMs, qint64 t) const
 
 void SpielerFolge::spielerWeg(bool runAn)
 {
-    if (!runAn && zaehlwerk.laeuft())
-        zaehlwerk.umschalten(zaehlwerk.jetzt(), false);
+    zaehlwerk.umschalten(zaehlwerk.jetzt(), runAn && zaehlwerk.laeuft());
+    zaehlwerk.begrenzen(std::nullopt);
+}
+
+bool SpielerFolge::antwortetNicht(qint64 t) const
+{
+    return zaehlwerk.begrenzt(t);
+}
+
+std::optional<qint64> SpielerFolge::stummAb() const
+{
+    return zaehlwerk.grenzeErreichtUm();
 }

@@ -23,6 +23,11 @@ public:
     static constexpr qint64 bildToleranzMs = 100;
     // How long a command to the player may take before its old state counts again.
     static constexpr qint64 befehlsFristMs = 500;
+    // A playing player reports every frame. Without a report for this long it does not
+    // answer: the counter stops at its last report plus this much, no further ahead of the
+    // frozen video, and no more than a jump back's tolerance, so that its resuming is not
+    // taken for a jump.
+    static constexpr qint64 meldeFristMs = sprungToleranzMs;
 
     explicit SpielerFolge(Zaehlwerk &zaehlwerk) : zaehlwerk(zaehlwerk) {}
 
@@ -40,6 +45,11 @@ public:
     Zeitpunkt tastenZeitpunkt(qint64 positionMs, qint64 t) const;
     // The player is gone: the counter runs on only if Run is on.
     void spielerWeg(bool runAn);
+    // The player plays but its reports stopped: the counter stands at its limit.
+    bool antwortetNicht(qint64 t) const;
+    // The instant at which the running counter reaches its limit unless a report comes
+    // first; none without a limit.
+    std::optional<qint64> stummAb() const;
 
 private:
     Zaehlwerk &zaehlwerk;

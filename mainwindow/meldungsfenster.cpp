@@ -34,12 +34,13 @@ std::unique_ptr<QMessageBox> Meldungsfenster::bauen(Art art, QWidget *eltern, co
         box->setDefaultButton(QMessageBox::Retry);
         box->setEscapeButton(QMessageBox::Abort);
         break;
-    case Art::Wiederherstellen: {
+    case Art::Wiederherstellen:
+    case Art::WiederherstellenAelter: {
         box = std::make_unique<QMessageBox>(QMessageBox::Question, titel, text,
                                             QMessageBox::NoButton, eltern);
         QPushButton *ja = box->addButton(tr("Wiederherstellen"), QMessageBox::AcceptRole);
         QPushButton *nein = box->addButton(tr("Nicht wiederherstellen"), QMessageBox::RejectRole);
-        box->setDefaultButton(ja);
+        box->setDefaultButton(art == Art::Wiederherstellen ? ja : nein);
         box->setEscapeButton(nein);
         break;
     }
@@ -56,8 +57,10 @@ std::unique_ptr<QMessageBox> Meldungsfenster::bauen(Art art, QWidget *eltern, co
 
 int Meldungsfenster::antwort(Art art, const QMessageBox &box)
 {
-    if (art == Art::Wiederherstellen)
-        return box.clickedButton() && box.clickedButton() == box.defaultButton() ? Ja : Nein;
+    if (art == Art::Wiederherstellen || art == Art::WiederherstellenAelter)
+        return box.clickedButton() && box.buttonRole(box.clickedButton()) == QMessageBox::AcceptRole
+                   ? Ja
+                   : Nein;
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Retry:
     case QMessageBox::Ok:

@@ -7,6 +7,7 @@
 #include "meldungsfenster.h"
 #include "plattform.h"
 #include "sitzungsdateien.h"
+#include "sitzungsjournal.h"
 #include "sitzungskonfigurationdialog.h"
 #include "sitzungsnamen.h"
 #include "spieleranbindung.h"
@@ -14,15 +15,18 @@
 #include "wecker.h"
 #include "wiederherstellungsfrage.h"
 
+#include "dateifehler.h"
 #include "formatierung.h"
 
 #include <QButtonGroup>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -78,6 +82,10 @@ MorvantoDialog::MorvantoDialog(QWidget *parent, const char *name, bool modal, Qt
 
     verbindungenHerstellen();
     sitzungZuruecksetzen();
+    // A shortcut clicks its button animated, and toggled() comes 100 ms after the key: the
+    // counter must start and pause at the key, and a rating key right after 0 must correct.
+    BtRun->installEventFilter(this);
+    BtKorrigieren->installEventFilter(this);
 
     connect(&sitzung_, &Sitzung::journalFehlgeschlagen, this, &MorvantoDialog::journalFehlerZeigen);
     connect(&sitzung_, &Sitzung::journalWiederGeschrieben, this,
@@ -160,6 +168,8 @@ void MorvantoDialog::openKonfigDialog()
     erstesFeld->setFocus();
     // Only a confirmed "ja" reads: a look at the dialog left with Cancel changes nothing.
     const bool bestaetigt = konfigDialog->exec() == QDialog::Accepted;
+    if (konfigDialog->buttonOk->isEnabled() && !sitzungBelegen())
+        return;
 
     QString bericht;
     if (bestaetigt && konfigDialog->ja->isChecked() &&
@@ -178,10 +188,24 @@ void MorvantoDialog::konfigurationAbschliessen(const QString &bericht)
     infoline1->setText(davor + (konfiguriert ? tr("OK. Es kann losgehen...")
                                              : tr("Zuerst die Sitzung konfigurieren")));
     sitzungsSteuerungFreigeben(konfiguriert);
-    if (konfiguriert) {
-        const SitzungsNamen n = sitzungsNamen();
-        sitzung_.benennen(n.klient, n.rater, QDir::currentPath());
-    }
+    ordnerPruefen();
+}
+
+// One session, one writer: a session that another running Morvanto holds is neither read
+// nor taken here, and the window stays unconfigured.
+bool MorvantoDialog::sitzungBelegen()
+{
+    const SitzungsNamen n = sitzungsNamen();
+    if (sitzung_.benennen(n.klient, n.rater, QDir::currentPath()))
+        return true;
+    Hinweis::zeigen(this, tr("Morvanto - Sitzung schon geöffnet"),
+                    tr("Die Sitzung %1 / %2 ist %3.\n\nBitte dort weiterarbeiten und dort "
+                       "'Ende' drücken; hier wird sie nicht geöffnet, sonst würde ein Fenster "
+                       "die Daten des anderen überschreiben.")
+                        .arg(n.klient, n.rater, sitzung_.sperrFehler()));
+    infoline1->setText(tr("Zuerst die Sitzung konfigurieren"));
+    sitzungsSteuerungFreigeben(false);
+    return false;
 }
 
 QString MorvantoDialog::einlesenVerweigert()
@@ -197,7 +221,8 @@ QString MorvantoDialog::einlesenVerweigert()
 QString MorvantoDialog::verlaufEinlesen(const QString &name)
 {
     const SitzungsDateien::Gelesen g = SitzungsDateien(this).einlesen(sitzung_, name);
-    sitzung_.eingelesen(g.ok);
+    const bool verlaufsDatei = name == verlaufsDateiName();
+    sitzung_.eingelesen(g.ok, verlaufsDatei ? sitzung_.dateiPfad(name) : QString());
     const Zeitpunkt bis = sitzung_.bewertetBis();
     SldMins->setValue(bis.minuten);
     SldSecs->setValue(int(bis.sekunden));
@@ -222,29 +247,41 @@ void MorvantoDialog::statistikAnzeigen(int anzahl, const Zeitpunkt &stand)
 void MorvantoDialog::RatingEnde()
 {
     const SitzungsNamen n = sitzungsNamen();
-    QString namen;
-    if (!sitzungSpeichern(n.klient, n.rater, "Speichern war erfolgreich: ", &namen)) {
+    const SitzungsDateien::Ergebnis e =
+        sitzungSpeichern(n.klient, n.rater, "Speichern war erfolgreich: ");
+    if (!e.ok()) {
         infoline1->setText(tr("Irgendwelche Speicherprobleme\nAm besten nochmal versuchen..."));
+        ordnerPruefen();
+        zeile2(e.grund);
         return;
     }
+    const QString journal = sitzung_.journal()->dateiPfad();
+    const bool journalWeg = sitzung_.gesichert();
     sitzungZuruecksetzen();
     // After the reset, whose slider check would empty a range warning's line.
-    infoline1->setText(tr("Verlauf und Info gespeichert: ") + namen);
-    infoline2->setText(tr("Alle flüchtigen Daten gelöscht,\nNeubeginn möglich."));
+    infoline1->setText(tr("Verlauf und Info gespeichert: ") + e.verlaufName + tr(" und ") +
+                       e.infoName);
+    journalWarnung = journalWeg ? QString()
+                                : tr("ACHTUNG: Journal %1 nicht zu löschen; als gespeichert "
+                                     "vermerkt.")
+                                      .arg(QFileInfo(journal).fileName());
+    ordnerPruefen();
+    zeile2(tr("Alle flüchtigen Daten gelöscht,\nNeubeginn möglich."));
+    if (!e.aufbewahrt.isEmpty())
+        Hinweis::zeigen(this, tr("Morvanto - vorherige Datei aufbewahrt"),
+                        tr("%1 war nicht die Datei, die diese Sitzung eingelesen oder zuletzt "
+                           "geschrieben hat (inzwischen neu oder verändert, etwa von einem "
+                           "anderen Fenster oder einer älteren Sitzung).\n\nSie ist unverändert "
+                           "aufbewahrt unter:\n%2\n\nGespeichert ist jetzt diese Sitzung.")
+                            .arg(e.verlaufName, e.aufbewahrt));
 }
 
-// Both files under the two name parts; once they are safe, the journal is no longer needed.
-bool MorvantoDialog::sitzungSpeichern(const QString &teil1, const QString &teil2,
-                                      const char *meldung, QString *namen)
+// Both files under the two name parts; once they are safe, the caller lets the journal go.
+SitzungsDateien::Ergebnis
+MorvantoDialog::sitzungSpeichern(const QString &teil1, const QString &teil2, const char *meldung)
 {
-    const SitzungsDateien::Ergebnis e = SitzungsDateien(this).speichern(
-        sitzung_, teil1, teil2, TextLabelAnzahl->text(), TextLabelMittlereDauer->text(), meldung);
-    if (!e.ok())
-        return false;
-    sitzung_.gesichert();
-    if (namen)
-        *namen = e.verlaufName + tr(" und ") + e.infoName;
-    return true;
+    return SitzungsDateien(this).speichern(sitzung_, teil1, teil2, TextLabelAnzahl->text(),
+                                           TextLabelMittlereDauer->text(), meldung);
 }
 
 // The session's history file, as read back and written by "Ende".
@@ -268,7 +305,8 @@ void MorvantoDialog::verbotenesBeenden()
     // A request to end during the box has saved the session already.
     if (durchSignalBeendet)
         return;
-    sitzungSpeichern(teile.at(0), teile.at(1), "Verlauf Speichern war erfolgreich: ");
+    if (sitzungSpeichern(teile.at(0), teile.at(1), "Verlauf Speichern war erfolgreich: ").ok())
+        sitzung_.gesichert();
 }
 
 void MorvantoDialog::imProgrammBetrieb()
@@ -299,16 +337,30 @@ void MorvantoDialog::signalBeenden(int signal)
     qDebug("Signal %d: Sicherungskopie ohne Rueckfrage, dann Programmende", signal);
     sekundenTimer.stop();
     countdownTimer.stop();
+    bool gesichert = true;
     if (sitzung_.ungesichert()) {
         const QStringList teile = Sitzung::sicherungsTeile();
         const NiemandDa niemand;
-        sitzungSpeichern(teile.at(0), teile.at(1), "Verlauf Speichern war erfolgreich: ");
+        gesichert =
+            sitzungSpeichern(teile.at(0), teile.at(1), "Verlauf Speichern war erfolgreich: ").ok();
+        if (gesichert)
+            sitzung_.gesichert();
     }
-    sitzung_.journalAbwarten();
+    const bool imJournal = sitzung_.journalAbwarten();
     durchSignalBeendet = true;
+    if (!gesichert) {
+        // Nobody may see the window any more: whoever started the program must learn where
+        // the ratings still are.
+        const QString journal = sitzung_.journal()->dateiPfad();
+        std::fprintf(stderr, "morvanto: Sicherungskopie fehlgeschlagen; die Bewertungen %s\n",
+                     qUtf8Printable(imJournal && !journal.isEmpty()
+                                        ? QStringLiteral("stehen im Journal ") + journal
+                                        : QStringLiteral("sind verloren (kein Journal)")));
+        ausgang = 1;
+    }
     // Leaves every event loop, the open message boxes' too, and makes any later one
     // return at once.
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(ausgang);
 }
 
 void MorvantoDialog::wiederherstellungAnbieten()
@@ -329,28 +381,51 @@ void MorvantoDialog::sitzungWiederherstellen(const JournalFund &fund)
     konfigDialog->LineEditKlient->setText(fund.klient);
     konfigDialog->ja->setChecked(true);
     konfigDialog->PushButtonFertig->click();
+    if (!sitzungBelegen())
+        return;
     sitzung_.journalUebernehmen(fund.pfad, fund.klient, fund.rater);
     const QString bericht = verlaufEinlesen(fund.dateiName);
     sitzung_.alsUngesichertMarkieren();
     konfigurationAbschliessen(bericht);
 }
 
+// Stays in front of every text of the line while the journal keeps failing.
 void MorvantoDialog::journalFehlerZeigen(const QString &datei, const QString &grund)
 {
-    infoline2->setText(
-        tr("ACHTUNG: %1 nicht zu schreiben (%2)! Bald 'Ende' drücken.").arg(datei, grund));
-}
-
-// Whether the information line still shows the journal's warning (for that file).
-bool MorvantoDialog::journalWarnungSichtbar(const QString &datei) const
-{
-    return infoline2->text().startsWith(QStringLiteral("ACHTUNG: ") + datei);
+    journalWarnung =
+        tr("ACHTUNG: %1 nicht zu schreiben (%2)! Bald 'Ende' drücken.").arg(datei, grund);
+    ordnerPruefen();
+    zeile2(zeile2Text);
 }
 
 void MorvantoDialog::journalWiederZeigen(const QString &datei)
 {
-    if (journalWarnungSichtbar(datei))
-        infoline2->setText(tr("Journal %1 wird wieder geschrieben.").arg(datei));
+    journalWarnung.clear();
+    ordnerPruefen();
+    zeile2(tr("Journal %1 wird wieder geschrieben.").arg(datei));
+}
+
+// The session's folder as its file system tells now: gone, read-only, full or closed to
+// this user. Looked at whenever the line is written anew and every second while running.
+void MorvantoDialog::ordnerPruefen()
+{
+    QString grund;
+    if (FrmRun->isEnabled())
+        grund = ordnerGrund(Plattform::datentraegerZustand(sitzung_.ordner()));
+    ordnerWarnung =
+        grund.isEmpty() ? QString() : tr("ACHTUNG: Ordner %1: %2!").arg(sitzung_.ordner(), grund);
+}
+
+// infoline2 with the warnings whose cause lasts in front of the text.
+void MorvantoDialog::zeile2(const QString &text)
+{
+    zeile2Text = text;
+    QStringList zeilen;
+    for (const QString &z : {journalWarnung, ordnerWarnung, text}) {
+        if (!z.isEmpty())
+            zeilen << z;
+    }
+    infoline2->setText(zeilen.join(QLatin1Char('\n')));
 }
 
 double MorvantoDialog::zaehlwerkStand() const
@@ -381,6 +456,14 @@ void MorvantoDialog::aktualisiereZeitanzeige()
         weckerStellen(sekundenTimer, zaehlwerk.naechsteGanzeSekunde(t), t);
     else
         sekundenTimer.stop();
+    // At most once a second: a coupled player's reports come every frame.
+    if (t - ordnerGeprueftUm >= 1000) {
+        ordnerGeprueftUm = t;
+        const QString vorher = ordnerWarnung;
+        ordnerPruefen();
+        if (ordnerWarnung != vorher)
+            zeile2(zeile2Text);
+    }
 }
 
 void MorvantoDialog::SliderCheckFaerbung()
@@ -390,13 +473,13 @@ void MorvantoDialog::SliderCheckFaerbung()
     if (bis < p || bis == anfang) {
         if (bereichsWarnung) {
             bereichsWarnungZeigen(false);
-            infoline2->setText(QString());
+            zeile2(QString());
         }
         return;
     }
     bereichsWarnungZeigen(true);
-    infoline2->setText(tr("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte nicht "
-                          "nochmal einschätzen, das führt garantiert zu Chaos..."));
+    zeile2(tr("dieser Zeit-Bereich wurde schon eingeschätzt!!!   Bitte nicht "
+              "nochmal einschätzen, das führt garantiert zu Chaos..."));
 }
 
 void MorvantoDialog::bereichsWarnungZeigen(bool zeigen)
@@ -465,14 +548,14 @@ void MorvantoDialog::SpeichereRatingButton(int id)
                                      ? tr("Die letzte Einschaetzung wurde korrigiert.")
                                      : tr("Noch nix zu korrigieren.");
         KorrigierenSchalter(false);
-        infoline2->setText(ergebnis);
+        zeile2(ergebnis);
         return;
     }
     // Minutes and seconds from one reading: two could fall on either side of a minute.
-    const Zeitpunkt t = videoGekoppelt() && anbindung->tastenZeit()
-                            ? *anbindung->tastenZeit()
-                            : zaehlwerk.zeitpunkt(zaehlwerk.jetzt());
-    sitzung_.eintragen(t, id);
+    const Zeitpunkt jetzt = videoGekoppelt() && anbindung->tastenZeit()
+                                ? *anbindung->tastenZeit()
+                                : zaehlwerk.zeitpunkt(zaehlwerk.jetzt());
+    const Zeitpunkt t = sitzung_.eintragen(jetzt, id, videoGekoppelt());
     // Counts presses, not stored entries: a press at an already stored time point counts too.
     statistikAnzeigen(TextLabelAnzahl->text().toInt() + 1, t);
 }
@@ -487,9 +570,9 @@ void MorvantoDialog::KorrigierenSchalter(bool on)
         QAbstractButton *knopf = BtGrpRatingGruppe->button(korrekturEinschaetzung);
         if (korrekturEinschaetzung > 0 && knopf) {
             knopf->setPalette(korrekturKnopfPalette());
-            infoline2->setText(tr("Bitte nun die letzte Entscheidung korrigieren"));
+            zeile2(tr("Bitte nun die letzte Entscheidung korrigieren"));
         } else {
-            infoline2->setText(tr("nix zu korrigieren..."));
+            zeile2(tr("nix zu korrigieren..."));
         }
         return;
     }
@@ -498,7 +581,7 @@ void MorvantoDialog::KorrigierenSchalter(bool on)
     if (QAbstractButton *knopf = BtGrpRatingGruppe->button(korrekturEinschaetzung))
         paletteZuruecksetzen(knopf);
     BtKorrigieren->setChecked(false);
-    infoline2->setText(QString());
+    zeile2(QString());
 }
 
 void MorvantoDialog::RatingBeginnOderPause(bool on)
@@ -513,8 +596,7 @@ void MorvantoDialog::zaehlwerkStarten()
 {
     infoline1->setText(tr("Abschalten des Run-Buttons PAUSIERT das Zählwerk (nur benutzen wenn "
                           "NICHT die Inter-Rater-Übereinstimmung gemessen werden muss!)"));
-    infoline2->setText(
-        tr("Das Zählwerk läuft. Am Ende jeder Sinneinheit eine der 7 Tasten drücken."));
+    zeile2(tr("Das Zählwerk läuft. Am Ende jeder Sinneinheit eine der 7 Tasten drücken."));
     const int startSekunden = int(LCDSecs->value());
     const int startMinuten = int(LCDMins->value());
     SldMins->setEnabled(false);
@@ -530,7 +612,7 @@ void MorvantoDialog::zaehlwerkStarten()
 void MorvantoDialog::zaehlwerkAnhalten()
 {
     infoline1->setText(tr("Zählwerk angehalten (PAUSE)"));
-    infoline2->setText(QString());
+    zeile2(QString());
     sekundenTimer.stop();
     // The display goes to the whole seconds of this instant, which the next start takes up.
     if (videoGekoppelt())
@@ -548,6 +630,18 @@ void MorvantoDialog::schiebereglerFreigeben()
     const bool vonHand = !BtRun->isChecked() && !videoGekoppelt();
     SldMins->setEnabled(vonHand);
     SldSecs->setEnabled(vonHand);
+}
+
+// The shortcut of Run and of correction switches its button at once, without the animated
+// click, so that toggled() and the counter come at the key's instant.
+bool MorvantoDialog::eventFilter(QObject *o, QEvent *e)
+{
+    auto *knopf = qobject_cast<QAbstractButton *>(o);
+    if (e->type() != QEvent::Shortcut || !knopf || static_cast<QShortcutEvent *>(e)->isAmbiguous())
+        return MorvantoDialogBase::eventFilter(o, e);
+    knopf->setFocus(Qt::ShortcutFocusReason);
+    knopf->click();
+    return true;
 }
 
 // An accidental Escape must never end a session: only the window's close control does.
@@ -575,4 +669,9 @@ VideoKopplung *MorvantoDialog::videoKopplung() const
 bool MorvantoDialog::videoGekoppelt() const
 {
     return anbindung && anbindung->gekoppelt();
+}
+
+bool MorvantoDialog::spielerAntwortetNicht() const
+{
+    return anbindung && anbindung->antwortetNicht();
 }

@@ -3,6 +3,7 @@
 
 #include "morvantodialogbase.h"
 #include "sitzung.h"
+#include "sitzungsdateien.h"
 #include "zaehlwerk.h"
 
 #include "verlauf.h"
@@ -71,6 +72,10 @@ public:
     void videoKopplungStarten(const QString &sockel);
     VideoKopplung *videoKopplung() const;
     bool videoGekoppelt() const;
+    // The program's exit status: not 0 when the system ended it and the backup failed.
+    int ausgangsStatus() const { return ausgang; }
+    // The player plays but does not report: the counter stands.
+    bool spielerAntwortetNicht() const;
 
 public slots:
     void openKonfigDialog();
@@ -87,6 +92,7 @@ private slots:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     void verbindungenHerstellen();
@@ -97,13 +103,15 @@ private:
     void konfigurationAbschliessen(const QString &bericht);
     void sitzungWiederherstellen(const JournalFund &fund);
     void statistikAnzeigen(int anzahl, const Zeitpunkt &stand);
-    bool sitzungSpeichern(const QString &teil1, const QString &teil2, const char *meldung,
-                          QString *namen = nullptr);
+    SitzungsDateien::Ergebnis sitzungSpeichern(const QString &teil1, const QString &teil2,
+                                               const char *meldung);
+    bool sitzungBelegen();
     void verbotenesBeenden();
     void signalBeenden(int signal);
     void journalFehlerZeigen(const QString &datei, const QString &grund);
     void journalWiederZeigen(const QString &datei);
-    bool journalWarnungSichtbar(const QString &datei = QString()) const;
+    void ordnerPruefen();
+    void zeile2(const QString &text);
     void sitzungZuruecksetzen();
     void sitzungsSteuerungFreigeben(bool frei);
     void bereichsWarnungZeigen(bool zeigen);
@@ -125,6 +133,13 @@ private:
     // The system's request to end has saved the session; the close handling has nothing
     // to do.
     bool durchSignalBeendet = false;
+    int ausgang = 0;
+    // Warnings that stay in front of infoline2 while their cause lasts, and the line's own
+    // text behind them.
+    QString journalWarnung;
+    QString ordnerWarnung;
+    QString zeile2Text;
+    qint64 ordnerGeprueftUm = -1000;
 
     // Following the video player, made at the first search for one.
     SpielerAnbindung *anbindung = nullptr;

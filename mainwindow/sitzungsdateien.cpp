@@ -20,16 +20,30 @@ SitzungsDateien::Ergebnis SitzungsDateien::speichern(Sitzung &sitzung, const QSt
     Ergebnis e;
     auto *verlaufSpeicher = new VerlaufSpeichern(fenster);
     verlaufSpeicher->verlauf = sitzung.verlaufZeiger();
+    verlaufSpeicher->ordnerSetzen(sitzung.ordner());
     e.verlaufName = verlaufSpeicher->DateiName(teil1, teil2);
-    e.verlaufOk = verlaufSpeicher->DateiSpeichern(e.verlaufName, datenBezeichnung);
+    const QString verlaufPfad = sitzung.dateiPfad(e.verlaufName);
+    if (sitzung.verlaufSichern(verlaufPfad, &e.grund)) {
+        e.aufbewahrt = sitzung.aufbewahrt();
+        e.verlaufOk = verlaufSpeicher->DateiSpeichern(e.verlaufName, datenBezeichnung);
+        e.grund = verlaufSpeicher->fehlerGrund();
+    } else {
+        e.grund =
+            QStringLiteral("%1 geändert und nicht aufzubewahren: %2").arg(e.verlaufName, e.grund);
+    }
+    if (e.verlaufOk)
+        sitzung.verlaufGeschrieben(verlaufPfad);
     delete verlaufSpeicher;
     qDebug("%s%d", verlaufMeldung, int(e.verlaufOk));
 
     auto *infoSpeicher = new InfoSpeichern(fenster);
     infoSpeicher->InfoDatenSetzen(anzahl, dauer, sitzung.verlauf().letzterZeitpunkt(),
                                   sitzung.weitergefuehrt(), sitzung.pauseGedrueckt());
+    infoSpeicher->ordnerSetzen(sitzung.ordner());
     e.infoName = infoSpeicher->DateiName(teil1, teil2);
     e.infoOk = infoSpeicher->DateiSpeichern(e.infoName, datenBezeichnung);
+    if (e.grund.isEmpty())
+        e.grund = infoSpeicher->fehlerGrund();
     delete infoSpeicher;
     qDebug("InfoSpeichern war erfolgreich: %d", int(e.infoOk));
     return e;
@@ -39,6 +53,7 @@ SitzungsDateien::Gelesen SitzungsDateien::einlesen(Sitzung &sitzung, const QStri
 {
     auto *leser = new VerlaufSpeichern(fenster);
     leser->verlauf = sitzung.verlaufZeiger();
+    leser->ordnerSetzen(sitzung.ordner());
     Gelesen g;
     g.ok = leser->DateiLesen(name, datenBezeichnung);
     g.stopp = leser->lesestopp;

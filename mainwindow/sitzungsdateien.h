@@ -24,6 +24,10 @@ public:
         QString infoName;
         bool verlaufOk = false;
         bool infoOk = false;
+        // Why the history or info file failed, in German; empty when both were written.
+        QString grund;
+        // A history file this session had not read or written, kept before it was replaced.
+        QString aufbewahrt;
         bool ok() const { return verlaufOk && infoOk; }
     };
     struct Gelesen
@@ -35,7 +39,9 @@ public:
     explicit SitzungsDateien(QWidget *fenster) : fenster(fenster) {}
 
     // Writes the history file and then, always, the info file under the two name parts,
-    // with the statistics as the labels show them.
+    // with the statistics as the labels show them, into the session's folder. A history
+    // file there that this session did not read or write is kept as a dated copy first; if
+    // that fails, it is not replaced.
     Ergebnis speichern(Sitzung &sitzung, const QString &teil1, const QString &teil2,
                        const QString &anzahl, const QString &dauer, const char *verlaufMeldung);
     // Replaces the session's history by the file's.

@@ -3,6 +3,7 @@
 #include "morvantodialog.h"
 #include "spielerrueckmeldung.h"
 #include "videokopplung.h"
+#include "wecker.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -18,6 +19,8 @@ SpielerAnbindung::SpielerAnbindung(MorvantoDialog &fenster)
     connect(kopplung_, &VideoKopplung::titelGemeldet, this, &SpielerAnbindung::streifenZeigen);
     connect(kopplung_, &VideoKopplung::tasteGemeldet, this, &SpielerAnbindung::taste);
     connect(kopplung_, &VideoKopplung::beendet, this, &SpielerAnbindung::weg);
+    alsWeckerEinrichten(stummTakt);
+    connect(&stummTakt, &QTimer::timeout, this, &SpielerAnbindung::stummPruefen);
     // After ours, so that it tells what the window made of each report.
     rueckmeldung = new SpielerRueckmeldung(fenster, *kopplung_, this);
 }
@@ -63,6 +66,7 @@ void SpielerAnbindung::stand()
     if (zurueck)
         fenster.sitzung().angehalten();
     folge.uebernehmen(position, t, laeuft);
+    stummPruefen();
     // The sliders may not have moved at all; the rated range must be checked anyway.
     if (zurueck)
         fenster.SliderCheckFaerbung();
@@ -74,6 +78,24 @@ void SpielerAnbindung::steuern(bool laufen)
     if (!spielerMeldet)
         kopplung_->pausieren(!laufen);
     folge.umschalten(laufen, !spielerMeldet);
+    stummPruefen();
+}
+
+// While the player plays and its reports stop, the counter stands at its last report plus
+// one report interval (SpielerFolge); the strip says so until the player answers again.
+void SpielerAnbindung::stummPruefen()
+{
+    const qint64 t = fenster.zaehlwerk.jetzt();
+    const bool jetztStumm = gekoppelt() && folge.antwortetNicht(t);
+    if (jetztStumm != stumm) {
+        stumm = jetztStumm;
+        streifenZeigen();
+    }
+    const std::optional<qint64> ab = folge.stummAb();
+    if (gekoppelt() && ab && !stumm)
+        weckerStellen(stummTakt, std::max(*ab, t + 1), t);
+    else
+        stummTakt.stop();
 }
 
 // A key pressed in the player does what the same key does in the window, and nothing
@@ -108,11 +130,11 @@ QAbstractButton *SpielerAnbindung::knopfFuerTaste(QChar taste) const
 void SpielerAnbindung::weg()
 {
     folge.spielerWeg(fenster.BtRun->isChecked());
+    stumm = false;
+    stummTakt.stop();
     fenster.schiebereglerFreigeben();
     streifenZeigen();
-    // A journal warning matters more than this news.
-    if (!fenster.journalWarnungSichtbar())
-        fenster.infoline2->setText(tr("Kopplung mit dem Videoplayer beendet: weiter von Hand."));
+    fenster.zeile2(tr("Kopplung mit dem Videoplayer beendet: weiter von Hand."));
 }
 
 // The strip below the counter: to which video the counter is coupled. Without a coupling
@@ -124,7 +146,8 @@ void SpielerAnbindung::streifenZeigen()
     if (gekoppelt) {
         const QString titel =
             kopplung_->titel().isEmpty() ? tr("(noch kein Video)") : kopplung_->titel();
-        const QString text = tr("Video gekoppelt: %1").arg(titel);
+        const QString text =
+            stumm ? tr("Videoplayer antwortet nicht!") : tr("Video gekoppelt: %1").arg(titel);
         streifen->setText(streifen->fontMetrics().elidedText(text, Qt::ElideMiddle,
                                                              streifen->contentsRect().width() - 4));
         streifen->setToolTip(

@@ -4,6 +4,7 @@
 #include "spielerfolge.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <optional>
 
@@ -29,6 +30,8 @@ public:
     void steuern(bool laufen);
     // The time point of a rating key pressed in the player, while its button is clicked.
     const std::optional<Zeitpunkt> &tastenZeit() const { return tastenZeit_; }
+    // The player plays but does not report: the counter stands, and the strip says so.
+    bool antwortetNicht() const { return stumm; }
 
 private:
     void gefunden();
@@ -36,6 +39,7 @@ private:
     void taste(QChar taste, qint64 positionMs);
     void weg();
     void streifenZeigen();
+    void stummPruefen();
     QAbstractButton *knopfFuerTaste(QChar taste) const;
 
     MorvantoDialog &fenster;
@@ -46,6 +50,9 @@ private:
     std::optional<Zeitpunkt> tastenZeit_;
     // What the window does, told in the player's picture.
     SpielerRueckmeldung *rueckmeldung;
+    // Wakes when the playing player's next report is overdue.
+    QTimer stummTakt;
+    bool stumm = false;
 };
 
 #endif

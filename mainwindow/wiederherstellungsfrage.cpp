@@ -8,8 +8,9 @@
 
 bool WiederherstellungsFrage::stellen(QWidget *eltern, const JournalFund &fund)
 {
-    return rueckfragen(Rueckfrage::Art::Wiederherstellen, eltern, titel(), text(fund)) ==
-           Rueckfrage::Ja;
+    const Rueckfrage::Art art = fund.aelterAlsVerlauf() ? Rueckfrage::Art::WiederherstellenAelter
+                                                        : Rueckfrage::Art::Wiederherstellen;
+    return rueckfragen(art, eltern, titel(), text(fund)) == Rueckfrage::Ja;
 }
 
 QString WiederherstellungsFrage::titel()
@@ -26,6 +27,18 @@ QString WiederherstellungsFrage::text(const JournalFund &fund)
               "'Wiederherstellen' führt diese Sitzung weiter wie mit 'ja': das Zählwerk steht "
               "bei der letzten Sinneinheit, dann das Video dorthin bringen und weiter "
               "einschätzen.\nSonst bleibt das Journal unverändert liegen.")
-        .arg(fund.klient, fund.rater, QString::number(fund.sinneinheiten),
-             fund.letzterZeitpunkt.toString(), fund.dateiName);
+               .arg(fund.klient, fund.rater, QString::number(fund.sinneinheiten),
+                    fund.letzterZeitpunkt.toString(), fund.dateiName) +
+           aelter(fund);
+}
+
+// An older journal over a newer saved session: recovering it is rarely meant.
+QString WiederherstellungsFrage::aelter(const JournalFund &fund)
+{
+    if (!fund.aelterAlsVerlauf())
+        return QString();
+    return tr("\n\nACHTUNG: Der gespeicherte Verlauf %1 (%2 Sinneinheiten) ist NEUER als "
+              "dieses Journal. Wird es trotzdem wiederhergestellt, bleibt er beim 'Ende' als "
+              "datierte Kopie erhalten.")
+        .arg(fund.verlaufDatei, QString::number(fund.verlaufEinheiten));
 }

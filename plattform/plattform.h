@@ -5,6 +5,7 @@
 // one implementation file (plattform_posix.cpp, plattform_windows.cpp); nothing else includes a
 // system header.
 
+#include <QFileDevice>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,19 @@ bool ordnerSynchronisieren(const QString &ordner);
 // Creates a folder only this user may enter, in one step (no moment in which it is open).
 // An existing folder is fine. Empty on success, else the system's reason.
 QString privatenOrdnerAnlegen(const QString &ordner);
+
+// Why a folder takes no file, as far as its file system tells.
+struct DatentraegerZustand
+{
+    bool ordnerDa = true;
+    bool nurLesbar = false;
+    bool voll = false;
+    bool beschreibbar = true;
+};
+DatentraegerZustand datentraegerZustand(const QString &ordner);
+
+// Puts an open file's written content on the device; false when it may not be there.
+bool dateiSynchronisieren(QFileDevice &datei);
 
 enum class OrdnerZustand
 {

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -119,6 +120,29 @@ bool ordnerSynchronisieren(const QString &ordner)
     const bool ok = ::fsync(fd) == 0;
     ::close(fd);
     return ok;
+}
+
+DatentraegerZustand datentraegerZustand(const QString &ordner)
+{
+    DatentraegerZustand z;
+    const QByteArray pfad = QFile::encodeName(ordner);
+    struct statvfs s = {};
+    if (::statvfs(pfad.constData(), &s) != 0) {
+        z.ordnerDa = errno != ENOENT && errno != ENOTDIR;
+        z.beschreibbar = false;
+        return z;
+    }
+    z.nurLesbar = (s.f_flag & ST_RDONLY) != 0;
+    z.voll = s.f_bavail == 0;
+    z.beschreibbar = ::access(pfad.constData(), W_OK) == 0;
+    if (!z.beschreibbar && errno == EROFS)
+        z.nurLesbar = true;
+    return z;
+}
+
+bool dateiSynchronisieren(QFileDevice &datei)
+{
+    return datei.flush() && datei.handle() >= 0 && ::fsync(datei.handle()) == 0;
 }
 
 QString privatenOrdnerAnlegen(const QString &ordner)

@@ -4,6 +4,8 @@
 #include "sitzungsjournal.h"
 #include "wanduhr.h"
 
+#include <QDir>
+
 namespace {
 
 const Zeitpunkt anfang(0, 0.0);
@@ -22,7 +24,10 @@ QString uhrzeitKompakt(const QTime &t)
 
 } // namespace
 
-Sitzung::Sitzung(QObject *parent) : QObject(parent), verlauf_(std::make_unique<Verlauf>()) {}
+Sitzung::Sitzung(QObject *parent)
+    : QObject(parent), verlauf_(std::make_unique<Verlauf>()), ordner_(QDir::currentPath())
+{
+}
 
 Sitzung::~Sitzung()
 {
@@ -37,6 +42,9 @@ void Sitzung::zuruecksetzen()
     pauseGedrueckt_ = false;
     bewertetBis_ = anfang;
     seitLesenBewertet_ = false;
+    sperre.freigeben();
+    waechter.vergessen();
+    letzterDruck.reset();
 }
 
 SitzungsJournal *Sitzung::journal()
@@ -51,9 +59,19 @@ SitzungsJournal *Sitzung::journal()
     return journal_.get();
 }
 
-void Sitzung::benennen(const QString &klient, const QString &rater, const QString &ordner)
+bool Sitzung::benennen(const QString &klient, const QString &rater, const QString &ordner)
 {
-    journal()->benennen(klient, rater, ordner);
+    const QString absolut = ordner.isEmpty() ? ordner_ : QDir(ordner).absolutePath();
+    if (!sperre.nehmen(absolut, klient, rater))
+        return false;
+    ordner_ = absolut;
+    journal()->benennen(klient, rater, ordner_);
+    return true;
+}
+
+QString Sitzung::dateiPfad(const QString &name) const
+{
+    return QDir(ordner_).filePath(name);
 }
 
 void Sitzung::journalUebernehmen(const QString &pfad, const QString &klient, const QString &rater)
@@ -61,11 +79,16 @@ void Sitzung::journalUebernehmen(const QString &pfad, const QString &klient, con
     journal()->uebernehmen(pfad, klient, rater);
 }
 
-void Sitzung::eintragen(const Zeitpunkt &t, int einschaetzung)
+Zeitpunkt Sitzung::eintragen(const Zeitpunkt &t, int einschaetzung, bool folgeWahren)
 {
-    verlauf_->eintragen(t, einschaetzung);
-    journal()->eintragen(t, einschaetzung);
+    Zeitpunkt wann = t;
+    if (folgeWahren && letzterDruck && !(*letzterDruck < wann))
+        wann = Zeitpunkt(0, letzterDruck->inSekunden() + 0.001);
+    letzterDruck = folgeWahren ? std::optional<Zeitpunkt>(wann) : std::nullopt;
+    verlauf_->eintragen(wann, einschaetzung);
+    journal()->eintragen(wann, einschaetzung);
     seitLesenBewertet_ = true;
+    return wann;
 }
 
 bool Sitzung::korrigieren(int einschaetzung)
@@ -79,8 +102,11 @@ bool Sitzung::korrigieren(int einschaetzung)
     return true;
 }
 
-void Sitzung::eingelesen(bool gelesen)
+void Sitzung::eingelesen(bool gelesen, const QString &datei)
 {
+    letzterDruck.reset();
+    if (gelesen && !datei.isEmpty())
+        waechter.merken(datei);
     if (gelesen) {
         weitergefuehrt_ = true;
         if (anfang < verlauf_->letzterZeitpunkt())
@@ -93,6 +119,7 @@ void Sitzung::eingelesen(bool gelesen)
 
 bool Sitzung::gestartet()
 {
+    letzterDruck.reset();
     if (!(anfang < verlauf_->letzterZeitpunkt()))
         return false;
     pauseGedrueckt_ = true;
@@ -101,6 +128,7 @@ bool Sitzung::gestartet()
 
 void Sitzung::angehalten()
 {
+    letzterDruck.reset();
     bewertetBis_ = verlauf_->letzterZeitpunkt();
 }
 
@@ -112,6 +140,13 @@ bool Sitzung::gesichert()
 bool Sitzung::journalAbwarten()
 {
     return !journal_ || journal_->warten();
+}
+
+bool Sitzung::verlaufSichern(const QString &pfad, QString *fehler)
+{
+    const bool ok = waechter.sichern(pfad, Wanduhr::lesen());
+    *fehler = waechter.fehlerText();
+    return ok;
 }
 
 QStringList Sitzung::sicherungsTeile()

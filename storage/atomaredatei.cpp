@@ -1,5 +1,6 @@
 #include "atomaredatei.h"
 
+#include "amortschreiber.h"
 #include "dateifehler.h"
 
 #include <QFileInfo>
@@ -7,10 +8,7 @@
 
 #include "plattform.h"
 
-AtomareDatei::AtomareDatei(const QString &pfad) : datei(pfad), pruefer(&datei)
-{
-    datei.setDirectWriteFallback(true);
-}
+AtomareDatei::AtomareDatei(const QString &pfad) : datei(pfad), pruefer(&datei) {}
 
 AtomareDatei::~AtomareDatei()
 {
@@ -22,6 +20,12 @@ bool AtomareDatei::oeffnen()
 {
     fehler.clear();
     if (datei.open(QIODevice::WriteOnly) && datei.error() == QFileDevice::NoError) {
+        pruefer.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        return true;
+    }
+    if (AmOrtSchreiber::noetig(datei.fileName())) {
+        amOrt = puffer.open(QIODevice::WriteOnly);
+        pruefer.zielSetzen(&puffer);
         pruefer.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         return true;
     }
@@ -49,15 +53,17 @@ void AtomareDatei::fehlschlagMelden(const QString &grund)
 
 bool AtomareDatei::abschliessen(QTextStream *stream)
 {
-    if (!datei.isOpen()) {
+    if (!datei.isOpen() && !amOrt) {
         fehlerMerken(QStringLiteral("Datei nicht geöffnet"));
         return false;
     }
     if (stream) {
         stream->flush();
         if (stream->status() != QTextStream::Ok)
-            fehlerMerken(QStringLiteral("Schreibfehler (Datenträger voll?)"));
+            fehlerMerken(QString());
     }
+    if (amOrt)
+        return amOrtAbschliessen();
     // A short write on a full disk may leave the file without an error of its own, and
     // commit() would then happily replace the old file with the truncated one.
     if (!geraetFehlerfrei() || !fehler.isEmpty()) {
@@ -86,7 +92,20 @@ bool AtomareDatei::geraetFehlerfrei()
 void AtomareDatei::fehlerMerken(const QString &text)
 {
     if (fehler.isEmpty())
-        fehler = text.isEmpty() ? QStringLiteral("Schreibfehler (Datenträger voll?)") : text;
+        fehler = text.isEmpty()
+                     ? dateiFehlerBeschreibung(datei.fileName(), QFileDevice::WriteError, true)
+                     : text;
+}
+
+bool AtomareDatei::amOrtAbschliessen()
+{
+    amOrt = false;
+    QString grund;
+    if (pruefer.kurzGeschrieben())
+        fehlerMerken(QString());
+    if (fehler.isEmpty() && !AmOrtSchreiber::schreiben(datei.fileName(), puffer.data(), &grund))
+        fehlerMerken(grund);
+    return fehler.isEmpty();
 }
 
 // commit() syncs the content; the rename that put it in place is on the device only once

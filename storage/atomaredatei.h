@@ -3,6 +3,7 @@
 
 #include "pruefgeraet.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 #include <QString>
 
@@ -12,8 +13,8 @@ class QTextStream;
 // Writes a whole file so that the target is replaced only by complete content that reached
 // the device: a crash, a full disk or a failed write leaves the previous file as it was and
 // no temporary file behind. A writable file in a folder the process may not write to is
-// written in place instead, because it could not be saved at all otherwise; only that save
-// is not atomic.
+// written in place instead (AmOrtSchreiber), because it could not be saved at all otherwise;
+// only that save is not atomic.
 class AtomareDatei
 {
 public:
@@ -45,8 +46,12 @@ private:
     void fehlerMerken(const QString &text);
     bool geraetFehlerfrei();
     void ordnerSynchronisieren() const;
+    bool amOrtAbschliessen();
 
     QSaveFile datei;
+    // The content of a file rewritten in place, which is written only once it is complete.
+    QBuffer puffer;
+    bool amOrt = false;
     // Every write goes through it, so that a short one never goes unnoticed.
     PruefGeraet pruefer;
     QString fehler;

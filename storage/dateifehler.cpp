@@ -1,5 +1,7 @@
 #include "dateifehler.h"
 
+#include "plattform.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,11 +22,36 @@ QString oeffnenFehler(const QFileInfo &info, bool schreiben)
 
 } // namespace
 
+QString ordnerGrund(const Plattform::DatentraegerZustand &zustand)
+{
+    if (!zustand.ordnerDa)
+        return QStringLiteral("der Ordner existiert nicht");
+    if (zustand.nurLesbar)
+        return QStringLiteral("Datenträger nur lesbar (schreibgeschützt)");
+    if (zustand.voll)
+        return QStringLiteral("kein Platz mehr auf dem Datenträger");
+    if (!zustand.beschreibbar)
+        return QStringLiteral("keine Schreibrechte im Ordner");
+    return QString();
+}
+
 QString dateiFehlerBeschreibung(const QString &pfad, QFileDevice::FileError fehler, bool schreiben)
 {
+    const QFileInfo info(pfad);
     // Qt reports a folder in the way under different codes, depending on who noticed.
-    if (fehler != QFileDevice::NoError && QFileInfo(pfad).isDir())
+    if (fehler != QFileDevice::NoError && info.isDir())
         return QStringLiteral("ist ein Ordner, keine Datei");
+    // The error code alone tells a read-only or full disk from missing rights only vaguely,
+    // and some failures come without any code.
+    if (fehler != QFileDevice::NoError && schreiben) {
+        Plattform::DatentraegerZustand zustand =
+            Plattform::datentraegerZustand(info.absolutePath());
+        // A writable file needs no rights in its folder.
+        zustand.beschreibbar = zustand.beschreibbar || (info.exists() && info.isWritable());
+        const QString grund = ordnerGrund(zustand);
+        if (!grund.isEmpty())
+            return grund;
+    }
     switch (fehler) {
     case QFileDevice::NoError:
         return QString();

@@ -1,10 +1,12 @@
 #include "datenspeichern.h"
 
 #include "atomaredatei.h"
+#include "dateifehler.h"
 #include "latin1text.h"
 #include "meldungsfenster.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 
@@ -73,23 +75,36 @@ bool DatenSpeichern::wiederholen(const QString &dateiName, const QString &bezeic
     }
 }
 
+QString DatenSpeichern::pfad(const QString &dateiName) const
+{
+    return ordner.isEmpty() ? dateiName : QDir(ordner).filePath(dateiName);
+}
+
 DatenSpeichern::Versuch DatenSpeichern::speicherVersuch(const QString &dateiName)
 {
-    AtomareDatei datei(dateiName);
-    if (!datei.oeffnen())
-        return Versuch::NichtGeoeffnet;
-
-    QTextStream stream(datei.geraet());
-    latin1Einrichten(stream);
-    DatenSpeicherStream(stream);
-    return datei.abschliessen(&stream) ? Versuch::Gelungen : Versuch::Fehlgeschlagen;
+    AtomareDatei datei(pfad(dateiName));
+    const bool offen = datei.oeffnen();
+    bool ok = false;
+    if (offen) {
+        QTextStream stream(datei.geraet());
+        latin1Einrichten(stream);
+        DatenSpeicherStream(stream);
+        ok = datei.abschliessen(&stream);
+    }
+    letzterGrund = datei.fehlerText();
+    if (ok)
+        return Versuch::Gelungen;
+    return offen ? Versuch::Fehlgeschlagen : Versuch::NichtGeoeffnet;
 }
 
 DatenSpeichern::Versuch DatenSpeichern::leseVersuch(const QString &dateiName)
 {
-    QFile datei(dateiName);
-    if (!datei.open(QIODevice::ReadOnly) || datei.error() != QFileDevice::NoError)
+    QFile datei(pfad(dateiName));
+    letzterGrund.clear();
+    if (!datei.open(QIODevice::ReadOnly) || datei.error() != QFileDevice::NoError) {
+        letzterGrund = dateiFehlerBeschreibung(datei.fileName(), datei.error(), false);
         return Versuch::NichtGeoeffnet;
+    }
 
     bool fehlerfrei = false;
     {
@@ -101,6 +116,8 @@ DatenSpeichern::Versuch DatenSpeichern::leseVersuch(const QString &dateiName)
         fehlerfrei = datei.error() == QFileDevice::NoError &&
                      stream.status() != QTextStream::ReadCorruptData;
     }
+    if (!fehlerfrei)
+        letzterGrund = dateiFehlerBeschreibung(datei.fileName(), QFileDevice::ReadError, false);
     datei.close();
     return fehlerfrei && datei.error() == QFileDevice::NoError ? Versuch::Gelungen
                                                                : Versuch::Fehlgeschlagen;

@@ -33,6 +33,13 @@ public:
     // (caption "Morvanto Festplattenzugriff?", Retry as default, Abort as escape button).
     int NochMalVersuchen(QString dateiName, QString verb, QString grund);
 
+    // The folder the file names are taken in (by its absolute path); the process's working
+    // folder while none is set. The names shown stay as given.
+    void ordnerSetzen(const QString &ordner) { this->ordner = ordner; }
+    // Why the last attempt failed, in German (a missing folder, a full disk); empty after
+    // success. The prompt's own texts stay as they are.
+    QString fehlerGrund() const { return letzterGrund; }
+
 protected:
     // For the subclasses' DateiName: remembers both parts, returns erster_zweiter + endung.
     QString namenMerken(const QString &erster, const QString &zweiter, const QString &endung);
@@ -41,6 +48,11 @@ protected:
     QString rater;
 
 private:
+    QString pfad(const QString &dateiName) const;
+
+    QString ordner;
+    QString letzterGrund;
+
     enum class Versuch
     {
         Gelungen,

@@ -1,8 +1,12 @@
 #include "journalfund.h"
 
+#include "journalvermerk.h"
 #include "latin1text.h"
+#include "plattform.h"
+#include "sitzungssperre.h"
 #include "verlauf.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,6 +45,48 @@ void namenBestimmen(const QString &stamm, const QByteArray &ersteZeile, JournalF
     fund->rater = trenner < 0 ? QString() : stamm.mid(trenner + 1);
 }
 
+// Rated units and, for a history file, what it holds.
+int einheitenLesen(QFile &datei, Zeitpunkt *letzter)
+{
+    QTextStream stream(&datei);
+    latin1Einrichten(stream);
+    Verlauf verlauf;
+    verlauf.einlesen(stream);
+    if (letzter)
+        *letzter = verlauf.letzterZeitpunkt();
+    return std::max(verlauf.size() - 1, 0);
+}
+
+// The history file of the journal's session, its name matched without regard to letter case.
+void verlaufVergleichen(const QDir &ordner, JournalFund *fund)
+{
+    const QString gesucht =
+        (fund->klient + QLatin1Char('_') + fund->rater + QStringLiteral("_Verlauf.dat")).toLower();
+    for (const QString &name : ordner.entryList(QDir::Files, QDir::Name)) {
+        QFile datei(ordner.absoluteFilePath(name));
+        if (name.toLower() != gesucht || !datei.open(QIODevice::ReadOnly))
+            continue;
+        fund->verlaufDatei = name;
+        fund->verlaufGeaendert = QFileInfo(datei).lastModified();
+        fund->verlaufEinheiten = einheitenLesen(datei, nullptr);
+        return;
+    }
+}
+
+// A journal without a rating, with its session's lock taken, so that no session starting
+// meanwhile writes it.
+void wegraeumen(const QString &ordner, const JournalFund &fund)
+{
+    SitzungsSperre sperre;
+    if (!sperre.nehmen(ordner, fund.klient, fund.rater))
+        return;
+    if (!QFile::remove(fund.pfad)) {
+        qDebug("ERROR removing empty journal %s", qUtf8Printable(fund.dateiName));
+        return;
+    }
+    Plattform::ordnerSynchronisieren(ordner);
+}
+
 } // namespace
 
 bool JournalFund::lesen(const QString &pfad, JournalFund *fund)
@@ -56,13 +102,7 @@ bool JournalFund::lesen(const QString &pfad, JournalFund *fund)
     fund->geaendert = info.lastModified();
     namenBestimmen(treffer.captured(1), datei.readLine(), fund);
     datei.seek(0);
-
-    QTextStream stream(&datei);
-    latin1Einrichten(stream);
-    Verlauf verlauf;
-    verlauf.einlesen(stream);
-    fund->sinneinheiten = std::max(verlauf.size() - 1, 0);
-    fund->letzterZeitpunkt = verlauf.letzterZeitpunkt();
+    fund->sinneinheiten = einheitenLesen(datei, &fund->letzterZeitpunkt);
     return true;
 }
 
@@ -72,8 +112,15 @@ QList<JournalFund> JournalFund::finden(const QString &ordner)
     const QDir dir(ordner);
     for (const QString &name : dir.entryList({QStringLiteral("*_Journal*.dat")}, QDir::Files)) {
         JournalFund fund;
-        if (lesen(dir.absoluteFilePath(name), &fund))
-            funde.append(fund);
+        if (!lesen(dir.absoluteFilePath(name), &fund) || JournalVermerk::vermerkt(fund.pfad) ||
+            SitzungsSperre::belegt(ordner, fund.klient, fund.rater))
+            continue;
+        if (fund.sinneinheiten == 0) {
+            wegraeumen(ordner, fund);
+            continue;
+        }
+        verlaufVergleichen(dir, &fund);
+        funde.append(fund);
     }
     std::stable_sort(funde.begin(), funde.end(), [](const JournalFund &a, const JournalFund &b) {
         return a.geaendert > b.geaendert;

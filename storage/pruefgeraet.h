@@ -12,6 +12,7 @@ public:
     explicit PruefGeraet(QIODevice *ziel);
 
     bool kurzGeschrieben() const { return kurz; }
+    void zielSetzen(QIODevice *neu) { ziel = neu; }
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }

@@ -1,6 +1,7 @@
 #include "sitzungsjournal.h"
 
 #include "atomaredatei.h"
+#include "journalvermerk.h"
 #include "latin1text.h"
 #include "plattform.h"
 
@@ -124,9 +125,16 @@ bool SitzungsJournal::entfernen()
     erledigt.wakeAll();
     halten.unlock();
 
-    if (datei.isEmpty() || QFile::remove(datei) || !QFileInfo::exists(datei))
+    if (datei.isEmpty())
         return true;
+    if (QFile::remove(datei) || !QFileInfo::exists(datei)) {
+        // Else a power cut could bring the journal back and offer a saved session again.
+        if (!Plattform::ordnerSynchronisieren(QFileInfo(datei).absolutePath()))
+            qDebug("ERROR syncing the folder of journal %s", qUtf8Printable(nurName(datei)));
+        return true;
+    }
     qDebug("ERROR removing journal %s", qUtf8Printable(nurName(datei)));
+    JournalVermerk::vermerken(datei);
     return false;
 }
 

@@ -53,8 +53,9 @@ public:
     // The whole history at once (a history read back).
     void ersetzen(const Verlauf &verlauf);
 
-    // The session is safe elsewhere: removes this journal's file and starts empty for the
-    // next session. False when the file exists and could not be removed.
+    // The session is safe elsewhere: removes this journal's file (and syncs its folder) and
+    // starts empty for the next session. False when the file exists and could not be removed;
+    // it is then marked as saved, so that it is not offered again.
     bool entfernen();
     // Blocks until every change queued so far is on the device or its write has failed;
     // true when it is on the device (or there was nothing the rater made to write).

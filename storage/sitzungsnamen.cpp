@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QStringList>
 
-SitzungsNamen SitzungsNamen::wieVorhanden(const QString &klient, const QString &rater)
+SitzungsNamen SitzungsNamen::wieVorhanden(const QString &klient, const QString &rater,
+                                          const QString &ordner)
 {
     const QString stamm = klient + QLatin1Char('_') + rater;
     const QStringList dateien =
-        QDir::current().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        (ordner.isEmpty() ? QDir::current() : QDir(ordner))
+            .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QString &endung : {QStringLiteral("_Verlauf.dat"), QStringLiteral("_Info.dat")}) {
         const QString gesucht = stamm + endung;
         if (dateien.contains(gesucht))

@@ -11,9 +11,11 @@ struct SitzungsNamen
     QString klient;
     QString rater;
 
-    // The typed names in the letter case of the session's history file in the working
-    // folder, or else of its info file; as typed when neither exists.
-    static SitzungsNamen wieVorhanden(const QString &klient, const QString &rater);
+    // The typed names in the letter case of the session's history file in the folder (the
+    // working folder when none is given), or else of its info file; as typed when neither
+    // exists.
+    static SitzungsNamen wieVorhanden(const QString &klient, const QString &rater,
+                                      const QString &ordner = QString());
 };
 
 #endif

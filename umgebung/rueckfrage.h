@@ -18,6 +18,8 @@ public:
         Hinweis,
         // Whether to continue the session a journal holds: Ja or Nein
         Wiederherstellen,
+        // The same for a journal older than the session's saved history: Nein by default
+        WiederherstellenAelter,
         // The scolding box of a forbidden close (one OK button)
         VerbotenesBeenden
     };

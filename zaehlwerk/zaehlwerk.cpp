@@ -19,6 +19,7 @@ void Zaehlwerk::starten(int minuten, int sekunden)
     nullpunkt = countdownOffen ? countdownNullpunkt() : jetzt();
     countdownOffen = false;
     laufend = true;
+    grenzeMs.reset();
     emit standGeaendert();
 }
 
@@ -26,6 +27,7 @@ void Zaehlwerk::anhalten()
 {
     startMs = ganzeSekunden(jetzt()) * 1000;
     laufend = false;
+    grenzeMs.reset();
     emit standGeaendert();
 }
 
@@ -37,10 +39,31 @@ void Zaehlwerk::setzen(qint64 positionMs, qint64 t, bool laufend)
     emit standGeaendert();
 }
 
-// Before the zero instant (a start set ahead) the position stands at the start.
+void Zaehlwerk::begrenzen(std::optional<qint64> bisMs)
+{
+    grenzeMs = bisMs;
+}
+
+bool Zaehlwerk::begrenzt(qint64 t) const
+{
+    return laufend && grenzeMs && startMs + std::max<qint64>(t - nullpunkt, 0) >= *grenzeMs;
+}
+
+std::optional<qint64> Zaehlwerk::grenzeErreichtUm() const
+{
+    if (!laufend || !grenzeMs)
+        return std::nullopt;
+    return nullpunkt + std::max<qint64>(*grenzeMs - startMs, 0);
+}
+
+// Before the zero instant (a start set ahead) the position stands at the start; it never
+// passes its limit.
 qint64 Zaehlwerk::vergangen(qint64 t) const
 {
-    return laufend ? std::max<qint64>(t - nullpunkt, 0) : 0;
+    if (!laufend)
+        return 0;
+    const qint64 frei = std::max<qint64>(t - nullpunkt, 0);
+    return grenzeMs ? std::clamp<qint64>(*grenzeMs - startMs, 0, frei) : frei;
 }
 
 qint64 Zaehlwerk::standMs(qint64 t) const

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 // The counter: a position that grows with the monotonic time base while it runs, and the
 // schedule of the start countdown. Every answer is derived from one reading t of the time
@@ -42,6 +43,13 @@ public:
     // From instant t on it runs, or stands, from the position it has then.
     void umschalten(qint64 t, bool laufend) { setzen(standMs(t), t, laufend); }
     bool laeuft() const { return laufend; }
+    // While it runs, the position stops at bisMs (a source that stopped confirming it);
+    // none: no limit. Starting or stopping by hand lifts it.
+    void begrenzen(std::optional<qint64> bisMs);
+    // It runs and stands at its limit.
+    bool begrenzt(qint64 t) const;
+    // The instant at which the running position reaches its limit; none without one.
+    std::optional<qint64> grenzeErreichtUm() const;
 
     // The position at instant t: in milliseconds, in seconds, as a time point, and the
     // whole seconds the display shows (truncated, so never a second early).
@@ -84,6 +92,7 @@ private:
     qint64 countdownBeginn = 0;
     // Switched on and not yet ended by a start: the next start begins at its zero instant.
     bool countdownOffen = false;
+    std::optional<qint64> grenzeMs;
 };
 
 #endif

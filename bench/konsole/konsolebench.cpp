@@ -2,7 +2,8 @@
 //  1. process start until the main window is shown, against a bare QDialog program;
 //  2. one rating press from the key event to the updated labels, driven clock;
 //  3. the same with the session journal writing beside it, and the time from a press until
-//     the journal holding it is on the device.
+//     the journal holding it is on the device;
+//  4. the key r to Run's switch and to the counter's start (argument "r": only this).
 // Runs in a scratch folder: the journal and "Ende" write files.
 #include "konsolentest.h"
 #include "messwerte.h"
@@ -222,6 +223,44 @@ void journalKosten(int gespreizt, int abstandMs, int salve)
                 perzentil(msSalve, 0.99), *std::max_element(msSalve.begin(), msSalve.end()));
 }
 
+// Milliseconds from the key r to Run's toggled (which starts or pauses the counter), and for
+// the start the counter's own lag: time since the key minus the position it shows.
+void runTaste(int runden)
+{
+    MorvantoDialog d(nullptr, "Morvanto Hauptfenster", false, MorvantoDialog::titelleistenFlags());
+    d.show();
+    if (!QTest::qWaitForWindowActive(&d) ||
+        !dialogKonfigurieren(d, QStringLiteral("k17"), QStringLiteral("elmaro"))) {
+        std::printf("window not active\n");
+        return;
+    }
+    qint64 umgeschaltet = 0;
+    QObject::connect(d.BtRun, &QAbstractButton::toggled, &d, [&] { umgeschaltet = jetztNs(); });
+    std::vector<double> start, pause, zaehlwerk;
+    for (int i = 0; i < 2 * runden; ++i) {
+        const bool an = !d.BtRun->isChecked();
+        const double vorher = d.zaehlwerkStand();
+        const qint64 taste = jetztNs();
+        tasteAnFokus(d, Qt::Key_R);
+        if (!QTest::qWaitFor([&] { return d.BtRun->isChecked() == an; }, 1000)) {
+            std::printf("Run did not switch\n");
+            return;
+        }
+        (an ? start : pause).push_back((umgeschaltet - taste) / 1e6);
+        if (an)
+            zaehlwerk.push_back((jetztNs() - taste) / 1e6 - (d.zaehlwerkStand() - vorher) * 1e3);
+        // A shortcut's same key again within its click animation would be dropped.
+        QTest::qWait(150);
+    }
+    std::printf("key r to Run toggled, median of %d: start %.2f ms (p99 %.2f), pause %.2f ms "
+                "(p99 %.2f); counter behind the key at its start: median %.2f ms (target < 2 "
+                "ms)\n",
+                runden, perzentil(start, 0.5), perzentil(start, 0.99), perzentil(pause, 0.5),
+                perzentil(pause, 0.99), perzentil(zaehlwerk, 0.5));
+    d.BtRun->setChecked(false);
+    d.BtSave->click();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -234,8 +273,22 @@ int main(int argc, char *argv[])
     QDir::setCurrent(ordner.path());
     std::printf("platform: %s, folder %s\n", qPrintable(QGuiApplication::platformName()),
                 qPrintable(ordner.path()));
+    // Each part a session of its own folder: "Ende" over another session's file would stop
+    // at the box that names the copy it kept.
+    const auto eigenerOrdner = [&ordner](const char *name) {
+        QDir(ordner.path()).mkdir(QLatin1String(name));
+        QDir::setCurrent(ordner.filePath(QLatin1String(name)));
+    };
+    if (argc > 1 && QByteArray(argv[1]) == "r") {
+        runTaste(20);
+        return 0;
+    }
     startVergleich(20);
+    eigenerOrdner("r");
+    runTaste(20);
+    eigenerOrdner("druck");
     tastendruckKosten(10000);
+    eigenerOrdner("journal");
     journalKosten(500, 20, 3000);
     return 0;
 }

@@ -1,6 +1,10 @@
 #include "morvantodialog.h"
 
 #include "konsolentest.h"
+#include "sitzungsjournal.h"
+#include "skriptrueckfrage.h"
+#include "testdateien.h"
+#include "wanduhr.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -84,6 +88,8 @@ private slots:
     void pauseBeendetKorrektur();
     void pauseGedruecktNurMitRating();
     void korrekturTrifftSpaetestenEintrag();
+    void tastenSchaltenBeimDruck();
+    void endeBewahrtFremdeVerlaufsdatei();
     void bildschirmfotos();
 };
 
@@ -637,6 +643,51 @@ void TestMorvantoDialog::korrekturTrifftSpaetestenEintrag()
 
 // With MORVANTO_BILDER set to a folder, saves the window in Ready, Running, Correction and
 // with the range warning, for a look at texts and colours.
+// r starts and pauses the counter at the key, not at the end of the 100 ms click animation,
+// and 0 switches correction on at once, so that a rating key right after it corrects.
+void TestMorvantoDialog::tastenSchaltenBeimDruck()
+{
+    bereit();
+    uhr->ms = 500;
+    taste(Qt::Key_R);
+    QVERIFY(d->BtRun->isChecked());
+    uhr->ms = 2000;
+    QCOMPARE(d->zaehlwerkStand(), 1.5);
+    taste(Qt::Key_1);
+    taste(Qt::Key_0);
+    QVERIFY(d->BtKorrigieren->isChecked());
+    taste(Qt::Key_4);
+    QCOMPARE(zeitpunkte(), QStringLiteral("00:00.000=0 00:01.500=1"));
+    uhr->ms = 3000;
+    taste(Qt::Key_R);
+    QVERIFY(!d->BtRun->isChecked());
+    QCOMPARE(d->zaehlwerkStand(), 2.0);
+}
+
+// "Ende" over a history file this session did not read (written meanwhile by someone else)
+// keeps that file as a dated copy and names it.
+void TestMorvantoDialog::endeBewahrtFremdeVerlaufsdatei()
+{
+    const FesteWanduhr wanduhr(QDateTime(QDate(2003, 6, 16), QTime(9, 30, 5)));
+    const Wanduhr *vorher = Wanduhr::einsetzen(&wanduhr);
+    starten();
+    uhr->ms = 4250;
+    taste(Qt::Key_1);
+    const QByteArray fremd = verlaufZeilen(QStringLiteral("k17"), QStringLiteral("elmaro"), 4);
+    QVERIFY(dateiSchreiben(QStringLiteral("k17_elmaro_Verlauf.dat"), fremd));
+    umschalten(Qt::Key_R, d->BtRun);
+    const SkriptRueckfrage meldungen;
+    QTest::mouseClick(d->BtSave, Qt::LeftButton);
+    Wanduhr::einsetzen(vorher);
+    const QString kopie = QStringLiteral("k17_elmaro_Verlauf_20030616_093005.dat");
+    QCOMPARE(dateiInhalt(kopie), fremd);
+    QCOMPARE(dateiInhalt(QStringLiteral("k17_elmaro_Verlauf.dat")),
+             verlaufZeilen(QStringLiteral("k17"), QStringLiteral("elmaro"), 2));
+    QCOMPARE(meldungen.meldungen(Rueckfrage::Art::Hinweis).size(), 1);
+    QVERIFY(meldungen.meldungen(Rueckfrage::Art::Hinweis).first().contains(kopie));
+    QVERIFY(QFile::remove(kopie));
+}
+
 void TestMorvantoDialog::bildschirmfotos()
 {
     const QString ordner = qEnvironmentVariable("MORVANTO_BILDER");

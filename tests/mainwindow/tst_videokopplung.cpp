@@ -1,4 +1,5 @@
 #include "konsolentest.h"
+#include "spielerfolge.h"
 #include "testdateien.h"
 #include "testspieler.h"
 #include "videokopplung.h"
@@ -7,6 +8,8 @@
 #include <QLocalServer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 namespace {
 
@@ -60,6 +63,7 @@ private slots:
     void tastenImSpielerfenster();
     void spielerGehtWegSitzungGehtWeiter();
     void unverstaendlicherSpieler();
+    void spielerAntwortetNicht();
 };
 
 void TstVideoKopplung::initTestCase()
@@ -336,6 +340,45 @@ void TstVideoKopplung::unverstaendlicherSpieler()
     const double stehend = stand();
     QTest::qWait(30);
     QCOMPARE(stand(), stehend);
+}
+
+// A player stopped (SIGSTOP) while it plays: the counter stands at the last report plus at
+// most one report interval and says so; presses then keep their order and lie no further
+// ahead of the frozen video. Resumed, the player sets the counter again, without a jump.
+void TstVideoKopplung::spielerAntwortetNicht()
+{
+    koppeln();
+    k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"));
+    abspielen();
+    QTest::qWait(300);
+    const double zuletzt = spieler->position();
+    const pid_t pid = pid_t(spieler->prozess.processId());
+    ::kill(pid, SIGSTOP);
+    // The frames shown before the stop took effect, the report interval, a ms per press.
+    const double grenze = zuletzt + 0.05 + SpielerFolge::meldeFristMs / 1000.0 + 0.005;
+    QTRY_VERIFY(k->d->spielerAntwortetNicht());
+    QCOMPARE(k->d->TextLabelKopplung->text(), QStringLiteral("Videoplayer antwortet nicht!"));
+    const double gestanden = stand();
+    QVERIFY2(gestanden <= grenze, qPrintable(QStringLiteral("%1 > %2").arg(gestanden).arg(grenze)));
+    // Keys 4, 1, 7 store categories 1, 4, 7; further apart than a key's click animation.
+    for (Qt::Key taste : {Qt::Key_4, Qt::Key_1, Qt::Key_7}) {
+        k->taste(taste);
+        QTest::qWait(120);
+    }
+    QCOMPARE(stand(), gestanden);
+    QVERIFY(letzterZeitpunkt() <= grenze);
+    ::kill(pid, SIGCONT);
+    QTRY_VERIFY(!k->d->spielerAntwortetNicht());
+    QTRY_VERIFY(stand() > gestanden + 0.2);
+    QVERIFY(k->d->TextLabelKopplung->text().startsWith(QStringLiteral("Video gekoppelt")));
+    for (Qt::Key taste : {Qt::Key_5, Qt::Key_6}) {
+        k->taste(taste);
+        QTest::qWait(120);
+    }
+    QList<int> reihenfolge;
+    for (const auto &[t, kategorie] : k->d->sitzungsVerlauf().eintraege())
+        reihenfolge << kategorie;
+    QCOMPARE(reihenfolge, QList<int>({0, 1, 4, 7, 3, 2}));
 }
 
 QTEST_MAIN(TstVideoKopplung)

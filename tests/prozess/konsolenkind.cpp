@@ -6,11 +6,15 @@
 //   konsolenkind leer           the same without configuring or rating;
 //   konsolenkind speichern NAME saves a two-entry history to NAME through the history saver,
 //                               giving up at the first retry prompt; prints "gespeichert 1"
-//                               or "gespeichert 0".
+//                               or "gespeichert 0";
+//   konsolenkind entfernen NAME removes the journal NAME as after a saved session; prints
+//                               "entfernt 1" or "entfernt 0".
 #include "konsolentest.h"
+#include "sitzungsjournal.h"
 #include "skriptrueckfrage.h"
 #include "verlauf.h"
 #include "verlaufspeichern.h"
+#include "wanduhr.h"
 
 #include <cstdio>
 #include <cstring>
@@ -53,6 +57,15 @@ int speichern(const char *name)
     return 0;
 }
 
+int journalEntfernen(const char *name)
+{
+    SitzungsJournal journal;
+    journal.uebernehmen(QString::fromLocal8Bit(name), QStringLiteral("k17"),
+                        QStringLiteral("elmaro"));
+    std::printf("entfernt %d\n", int(journal.entfernen()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -60,10 +73,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "speichern") == 0)
         return speichern(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "entfernen") == 0)
+        return journalEntfernen(argv[2]);
     if (argc != 2 || (std::strcmp(argv[1], "bewerten") != 0 && std::strcmp(argv[1], "leer") != 0))
         return 2;
 
     schriftWieImProgramm();
+    // Backup names the test knows beforehand.
+    const FesteWanduhr wanduhr(QDateTime(QDate(2003, 6, 16), QTime(9, 30, 5)));
+    Wanduhr::einsetzen(&wanduhr);
     auto *d = new MorvantoDialog(nullptr, "Morvanto Hauptfenster", true,
                                  MorvantoDialog::titelleistenFlags());
     TestUhr *uhr = testUhrEinsetzen(*d);
@@ -78,6 +96,8 @@ int main(int argc, char *argv[])
         melden("bereit");
     });
     d->exec();
+    const int status = d->ausgangsStatus();
     delete d;
-    return 0;
+    Wanduhr::einsetzen(nullptr);
+    return status;
 }

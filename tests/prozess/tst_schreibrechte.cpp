@@ -1,9 +1,13 @@
 // Saving where the rater may write the file but not the folder. Run by an unprivileged
 // user (root ignores permissions): as "nobody" through setpriv when the test runs as root.
+// The in-place write keeps the old content in the user's data folder first; a kill while it
+// writes, the writer slowed down by strace, must find it complete there.
+#include "journalfund.h"
 #include "plattform.h"
 #include "testdateien.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,11 +15,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/stat.h>
 
 namespace {
 
-const QByteArray altInhalt("alt\n");
+// Longer than the new content and different from its first line on: a kill between the
+// write and the truncation leaves both.
+const QByteArray altInhalt = verlaufZeilen(QStringLiteral("k17"), QStringLiteral("elmaro_alt"), 4);
 const QByteArray neuInhalt = verlaufZeilen(QStringLiteral("k17"), QStringLiteral("elmaro"), 2);
 
 ino_t inode(const QString &pfad)
@@ -35,14 +43,24 @@ private slots:
     void beschreibbareDateiImGeschuetztenOrdner();
     void neueDateiImGeschuetztenOrdner();
     void sonstBleibtEsAtomar();
+    void journalNichtZuEntfernenWirdNichtMehrAngeboten();
+    void abbruchBeimSchreibenAmOrtVerliertNichts_data();
+    void abbruchBeimSchreibenAmOrtVerliertNichts();
 
 private:
-    // "gespeichert 1" or "gespeichert 0" from the helper saving to pfad without privileges.
-    QByteArray speichernOhneRechte(const QString &pfad);
+    // The helper saving to pfad without privileges, its writes slowed down when asked; in a
+    // session of its own, so that a kill reaches the tracer and the saver alike.
+    void starten(QProcess &p, const QString &pfad, const QString &verzoegerung = QString(),
+                 const QString &auftrag = QStringLiteral("speichern"));
+    // The helper's one line ("gespeichert 1" or "gespeichert 0" after speichern).
+    QByteArray speichernOhneRechte(const QString &pfad,
+                                   const QString &auftrag = QStringLiteral("speichern"));
+    QStringList kopien() const;
     QString ordnerMitDatei(const QString &name, QFile::Permissions ordnerRechte);
 
     QTemporaryDir basis;
     QString kind;
+    QString datenOrdner;
 };
 
 void TstSchreibrechte::initTestCase()
@@ -59,6 +77,14 @@ void TstSchreibrechte::initTestCase()
     if (Plattform::alsVerwalter() &&
         QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
         QFAIL("setpriv (util-linux) is needed to drop root's rights");
+    datenOrdner = basis.filePath(QStringLiteral("daten"));
+    QVERIFY(QDir().mkdir(datenOrdner));
+    QVERIFY(QFile::setPermissions(datenOrdner, QFile::Permissions(0x7777)));
+}
+
+QStringList TstSchreibrechte::kopien() const
+{
+    return eintraege(datenOrdner + QStringLiteral("/morvanto/Kopien"));
 }
 
 // A folder with one session file in it that everybody may write.
@@ -74,15 +100,29 @@ QString TstSchreibrechte::ordnerMitDatei(const QString &name, QFile::Permissions
     return datei;
 }
 
-QByteArray TstSchreibrechte::speichernOhneRechte(const QString &pfad)
+void TstSchreibrechte::starten(QProcess &p, const QString &pfad, const QString &verzoegerung,
+                               const QString &auftrag)
+{
+    // A process group of its own (setsid keeps the pid), for the kill to reach the tracee.
+    QStringList befehl{QStringLiteral("setsid")};
+    if (!verzoegerung.isEmpty())
+        befehl << QStringLiteral("strace") << QStringLiteral("-f") << QStringLiteral("-o")
+               << QStringLiteral("/dev/null") << QStringLiteral("-e")
+               << QStringLiteral("inject=write:%1=300ms").arg(verzoegerung);
+    if (Plattform::alsVerwalter())
+        befehl << QStringLiteral("setpriv") << QStringLiteral("--reuid=nobody")
+               << QStringLiteral("--regid=nogroup") << QStringLiteral("--clear-groups");
+    befehl << kind << auftrag << pfad;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("XDG_DATA_HOME"), datenOrdner);
+    p.setProcessEnvironment(umgebung);
+    p.start(befehl.takeFirst(), befehl);
+}
+
+QByteArray TstSchreibrechte::speichernOhneRechte(const QString &pfad, const QString &auftrag)
 {
     QProcess p;
-    if (Plattform::alsVerwalter())
-        p.start(QStringLiteral("setpriv"),
-                {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                 QStringLiteral("--clear-groups"), kind, QStringLiteral("speichern"), pfad});
-    else
-        p.start(kind, {QStringLiteral("speichern"), pfad});
+    starten(p, pfad, QString(), auftrag);
     if (!p.waitForFinished(10000) || p.exitCode() != 0)
         return "Abbruch: " + p.readAllStandardError();
     return p.readAllStandardOutput().trimmed();
@@ -100,6 +140,73 @@ void TstSchreibrechte::beschreibbareDateiImGeschuetztenOrdner()
     QCOMPARE(inode(datei), vorher);
     QCOMPARE(eintraege(QFileInfo(datei).path()),
              QStringList{QStringLiteral("k17_elmaro_Verlauf.dat")});
+    QCOMPARE(kopien(), QStringList());
+}
+
+// After "Ende" in a folder that takes no change: the failure is reported, and the journal
+// is marked so that no later start offers the saved session again.
+void TstSchreibrechte::journalNichtZuEntfernenWirdNichtMehrAngeboten()
+{
+    const QString ordner =
+        QFileInfo(ordnerMitDatei(QStringLiteral("journal"), QFile::ReadOwner | QFile::WriteOwner |
+                                                                QFile::ExeOwner | QFile::ReadOther |
+                                                                QFile::ExeOther))
+            .path();
+    const QString journal = ordner + QStringLiteral("/k17_elmaro_Journal.dat");
+    QVERIFY(dateiSchreiben(journal, neuInhalt));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(datenOrdner));
+    QCOMPARE(JournalFund::finden(ordner).size(), 1);
+    QCOMPARE(speichernOhneRechte(journal, QStringLiteral("entfernen")), QByteArray("entfernt 0"));
+    QVERIFY(QFile::exists(journal));
+    QCOMPARE(JournalFund::finden(ordner).size(), 0);
+    // The journal written again is a session of its own.
+    QVERIFY(dateiSchreiben(journal, altInhalt));
+    QCOMPARE(JournalFund::finden(ordner).size(), 1);
+}
+
+void TstSchreibrechte::abbruchBeimSchreibenAmOrtVerliertNichts_data()
+{
+    // Before the write is made, or after it and before the old tail is cut off.
+    QTest::addColumn<bool>("imSchreiben");
+    QTest::addColumn<QString>("verzoegerung");
+    QTest::newRow("Kopie fertig, Datei noch nicht angefangen")
+        << false << QStringLiteral("delay_enter");
+    QTest::newRow("mitten im Schreiben") << true << QStringLiteral("delay_exit");
+}
+
+void TstSchreibrechte::abbruchBeimSchreibenAmOrtVerliertNichts()
+{
+    QFETCH(bool, imSchreiben);
+    QFETCH(QString, verzoegerung);
+    if (QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty())
+        QFAIL("strace is needed to slow down the writer");
+    const QString datei =
+        ordnerMitDatei(QLatin1String(QTest::currentDataTag()).left(5),
+                       QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QVERIFY(!datei.isEmpty());
+    QProcess p;
+    starten(p, datei, verzoegerung);
+    QVERIFY(p.waitForStarted());
+    const auto soweit = [&] {
+        return imSchreiben ? dateiInhalt(datei) != altInhalt : !kopien().isEmpty();
+    };
+    // Polled closely: each slowed write leaves only its own delay to catch it.
+    QElapsedTimer warten;
+    warten.start();
+    while (!soweit() && p.state() != QProcess::NotRunning && !warten.hasExpired(20000))
+        p.waitForFinished(2);
+    ::kill(-pid_t(p.processId()), SIGKILL);
+    QVERIFY(p.waitForFinished());
+    QVERIFY(p.exitStatus() == QProcess::CrashExit);
+
+    const QStringList kopie = kopien();
+    QCOMPARE(kopie.size(), 1);
+    QCOMPARE(dateiInhalt(datenOrdner + QStringLiteral("/morvanto/Kopien/") + kopie.first()),
+             altInhalt);
+    const QByteArray jetzt = dateiInhalt(datei);
+    QCOMPARE(jetzt.startsWith(neuInhalt), imSchreiben);
+    QCOMPARE(jetzt.size(), altInhalt.size());
+    QVERIFY(QFile::remove(datenOrdner + QStringLiteral("/morvanto/Kopien/") + kopie.first()));
 }
 
 void TstSchreibrechte::neueDateiImGeschuetztenOrdner()

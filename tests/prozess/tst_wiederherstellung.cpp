@@ -3,9 +3,11 @@
 #include "dateigroessengrenze.h"
 #include "konsolentest.h"
 #include "sitzungsjournal.h"
+#include "sitzungssperre.h"
 #include "testdateien.h"
 #include "wiederherstellungsfrage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -36,7 +38,9 @@ struct Antworten : Rueckfrage
 
     int fragen(Art art, QObject *, const QString &titel, const QString &text) override
     {
-        if (art != Art::Wiederherstellen)
+        if (art == Art::Hinweis)
+            hinweise << titel;
+        if (art != Art::Wiederherstellen && art != Art::WiederherstellenAelter)
             return art == Art::Wiederholen ? Aufgeben : Ja;
         titel_ << titel;
         texte << text;
@@ -46,6 +50,7 @@ struct Antworten : Rueckfrage
     QList<bool> antworten;
     QStringList titel_;
     QStringList texte;
+    QStringList hinweise;
     Rueckfrage *vorher;
 };
 
@@ -66,6 +71,8 @@ private slots:
     void signalOhneBewertungenSchreibtNichts();
     void ablehnenLaesstJournalLiegen();
     void journalNichtZuSchreiben();
+    void laufendeSitzungGehoertIhremFenster();
+    void misslungeneSicherungEndetMitFehler();
 
 private:
     // Starts the helper in the test's folder and waits until it has done its part.
@@ -270,7 +277,9 @@ void TstWiederherstellung::journalNichtZuSchreiben()
         k.taste(Qt::Key_1);
         QTRY_VERIFY(d->infoline2->text().startsWith(
             QLatin1String("ACHTUNG: k17_elmaro_Journal.dat nicht zu schreiben (")));
-        QVERIFY(d->infoline2->text().endsWith(QStringLiteral(")! Bald 'Ende' drücken.")));
+        // In front of what the line says, as long as the journal fails.
+        QVERIFY(d->infoline2->text().contains(QStringLiteral(")! Bald 'Ende' drücken.\nDas "
+                                                             "Zählwerk läuft.")));
         k.uhr->ms = 5000;
         k.taste(Qt::Key_2);
         QVERIFY(!d->sitzungsJournal()->warten());
@@ -284,6 +293,56 @@ void TstWiederherstellung::journalNichtZuSchreiben()
                  QStringLiteral("Journal k17_elmaro_Journal.dat wird wieder geschrieben."));
     QVERIFY(d->sitzungsJournal()->warten());
     QVERIFY(dateiInhalt(journalK17).endsWith("00:06.000\t7\t6\t1\tk17\telmaro\t0\t6\t0\n"));
+}
+
+// Two processes on one session: the journal of a session still running in another Morvanto
+// is not offered, and configuring that session here is refused; once that process is gone
+// (killed, its lock left behind), its journal is offered.
+void TstWiederherstellung::laufendeSitzungGehoertIhremFenster()
+{
+    kindStarten("bewerten");
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), kindVerlauf(), 1000);
+    Konsole k;
+    QVERIFY(k.aktiv);
+    Antworten antworten({false});
+    k->wiederherstellungAnbieten();
+    QCOMPARE(antworten.titel_.size(), 0);
+    k.konfigurieren(QStringLiteral("k17"), QStringLiteral("ELMARO"));
+    QCOMPARE(antworten.hinweise, QStringList{QStringLiteral("Morvanto - Sitzung schon geöffnet")});
+    QVERIFY(!k->FrmRun->isEnabled());
+    QCOMPARE(k->sitzungsVerlauf().size(), 1);
+    // An old lock of a living holder holds all the same: its age tells nothing.
+    QFile sperre(
+        SitzungsSperre::dateiPfad(ordner, QStringLiteral("k17"), QStringLiteral("elmaro")));
+    QVERIFY(sperre.open(QIODevice::ReadWrite));
+    QVERIFY(sperre.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                               QFileDevice::FileModificationTime));
+    QVERIFY(SitzungsSperre::belegt(ordner, QStringLiteral("K17"), QStringLiteral("elmaro")));
+
+    ::kill(pid_t(kind->processId()), SIGKILL);
+    QVERIFY(kind->waitForFinished(5000));
+    k->wiederherstellungAnbieten();
+    QCOMPARE(antworten.titel_.size(), 1);
+    QCOMPARE(dateiInhalt(journalK17), kindVerlauf());
+}
+
+// A signal's backup that fails (a folder in the way of its history file) ends the program
+// with status 1 and a line naming the journal that still holds the ratings.
+void TstWiederherstellung::misslungeneSicherungEndetMitFehler()
+{
+    QVERIFY(QDir().mkdir(QStringLiteral("SIKO_20030616_093005_Verlauf.dat")));
+    kindStarten("bewerten");
+    QTRY_COMPARE_WITH_TIMEOUT(dateiInhalt(journalK17), kindVerlauf(), 1000);
+    ::kill(pid_t(kind->processId()), SIGTERM);
+    QVERIFY(kind->waitForFinished(5000));
+    QCOMPARE(kind->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(kind->exitCode(), 1);
+    const QString ausgabe = QString::fromLocal8Bit(kind->readAllStandardError());
+    QVERIFY2(ausgabe.contains(QStringLiteral("morvanto: Sicherungskopie fehlgeschlagen; die "
+                                             "Bewertungen stehen im Journal ") +
+                              QDir(ordner).filePath(journalK17) + QLatin1Char('\n')),
+             qPrintable(ausgabe));
+    QCOMPARE(dateiInhalt(journalK17), kindVerlauf());
 }
 
 QTEST_MAIN(TstWiederherstellung)

@@ -2,6 +2,10 @@
 #include "sitzungsjournal.h"
 #include "wanduhr.h"
 
+#include "testdateien.h"
+
+#include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +20,9 @@ private slots:
     void sicherungsNamen_data();
     void sicherungsNamen();
     void journalErstBeiBedarf();
+    void reihenfolgeDerDruecke_data();
+    void reihenfolgeDerDruecke();
+    void einSchreiberProSitzung();
 };
 
 void TestSitzung::flaggen()
@@ -93,6 +100,54 @@ void TestSitzung::journalErstBeiBedarf()
     QVERIFY(QFile::exists(s.journal()->dateiPfad()));
     QVERIFY(s.gesichert());
     QVERIFY(!QFile::exists(ordner.filePath(QStringLiteral("k17_elmaro_Journal.dat"))));
+}
+
+// With a player setting the time, a press never lies at or before the one before it, until a
+// start or pause (by hand, two presses in one millisecond still store one entry).
+void TestSitzung::reihenfolgeDerDruecke_data()
+{
+    QTest::addColumn<bool>("angehalten");
+    QTest::addColumn<QString>("gespeichert");
+    QTest::newRow("stehend") << false << QStringLiteral("10.1=1 10.101=4 10.102=7 10.103=2");
+    QTest::newRow("Pause dazwischen") << true << QStringLiteral("10=2 10.1=1 10.101=4 10.102=7");
+}
+
+void TestSitzung::reihenfolgeDerDruecke()
+{
+    QFETCH(bool, angehalten);
+    QFETCH(QString, gespeichert);
+    Sitzung s;
+    // Three presses while the counter stands, then one after it stepped back.
+    for (int kategorie : {1, 4, 7})
+        s.eintragen(Zeitpunkt(0, 10.1), kategorie, true);
+    if (angehalten)
+        s.angehalten();
+    s.eintragen(Zeitpunkt(0, 10.0), 2, true);
+    QStringList liste;
+    for (const auto &[t, kategorie] : s.verlauf().eintraege()) {
+        if (kategorie > 0)
+            liste << QString::number(t.inSekunden(), 'g', 6) + QLatin1Char('=') +
+                         QString::number(kategorie);
+    }
+    QCOMPARE(liste.join(QLatin1Char(' ')), gespeichert);
+    s.journalAbwarten();
+}
+
+// One session, one writer, and its files by the folder's absolute path.
+void TestSitzung::einSchreiberProSitzung()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir ordner;
+    Sitzung erste;
+    Sitzung zweite;
+    QVERIFY(erste.benennen(QStringLiteral("k17"), QStringLiteral("elmaro"), ordner.path()));
+    QVERIFY(!zweite.benennen(QStringLiteral("K17"), QStringLiteral("Elmaro"), ordner.path()));
+    QVERIFY(!zweite.sperrFehler().isEmpty());
+    QVERIFY(zweite.benennen(QStringLiteral("k18"), QStringLiteral("elmaro"), ordner.path()));
+    QCOMPARE(zweite.dateiPfad(QStringLiteral("x.dat")), QDir(ordner.path()).filePath("x.dat"));
+    erste.zuruecksetzen();
+    QVERIFY(zweite.benennen(QStringLiteral("K17"), QStringLiteral("Elmaro"), QString()));
+    QCOMPARE(zweite.ordner(), QDir(ordner.path()).absolutePath());
 }
 
 QTEST_GUILESS_MAIN(TestSitzung)

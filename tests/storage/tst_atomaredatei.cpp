@@ -1,6 +1,8 @@
 #include "atomaredatei.h"
 #include "dateigroessengrenze.h"
+#include "dateistand.h"
 #include "testdateien.h"
+#include "verlaufswaechter.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -97,6 +99,40 @@ private slots:
         QVERIFY(!AtomareDatei::schreibenAtomar(ordner->filePath(QStringLiteral("fehlt/x.dat")), "x",
                                                &fehler));
         QCOMPARE(fehler, QStringLiteral("der Ordner existiert nicht"));
+    }
+
+    // Replaced silently only when it is the file as this session read or wrote it.
+    void waechterKopiertNurFremdes_data()
+    {
+        QTest::addColumn<QString>("vorgeschichte");
+        QTest::addColumn<bool>("kopiert");
+        QTest::newRow("nichts auf der Platte") << QStringLiteral("fehlt") << false;
+        QTest::newRow("selbst gelesen") << QStringLiteral("gemerkt") << false;
+        QTest::newRow("gelesen, dann geaendert") << QStringLiteral("geaendert") << true;
+        QTest::newRow("neue Sitzung") << QStringLiteral("vergessen") << true;
+        QTest::newRow("andere Datei gelesen") << QStringLiteral("andere") << true;
+    }
+    void waechterKopiertNurFremdes()
+    {
+        QFETCH(QString, vorgeschichte);
+        QFETCH(bool, kopiert);
+        VerlaufsWaechter waechter;
+        if (vorgeschichte == QLatin1String("fehlt"))
+            QVERIFY(QFile::remove(ziel));
+        if (vorgeschichte != QLatin1String("andere"))
+            waechter.merken(ziel);
+        else
+            waechter.merken(ordner->filePath(QStringLiteral("andere.dat")));
+        if (vorgeschichte == QLatin1String("geaendert"))
+            QVERIFY(dateiSchreiben(ziel, "fremd\n"));
+        if (vorgeschichte == QLatin1String("vergessen"))
+            waechter.vergessen();
+        const QByteArray aufPlatte = dateiInhalt(ziel);
+        QVERIFY(waechter.sichern(ziel, QDateTime(QDate(2003, 6, 16), QTime(9, 30, 5))));
+        QCOMPARE(waechter.kopie().isEmpty(), !kopiert);
+        if (kopiert)
+            QCOMPARE(dateiInhalt(waechter.kopie()), aufPlatte);
+        QCOMPARE(eintraege(ordner->path()).size(), 1 - int(vorgeschichte == "fehlt") + kopiert);
     }
 
 private:

@@ -1,11 +1,13 @@
 #include "dateigroessengrenze.h"
 #include "journalfund.h"
+#include "journalvermerk.h"
 #include "sitzungsjournal.h"
 #include "testdateien.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -36,6 +38,7 @@ class TstSitzungsJournal : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
 
     void schreibtJedeAenderungImVerlaufsformat();
@@ -182,36 +185,53 @@ void TstSitzungsJournal::uebernommeneDateiWirdWeitergefuehrt()
                                                      QStringLiteral("k17_elmaro_Journal_2.dat")}));
 }
 
+// Offered: journals with a rating, newest first, each with its saved history if there is
+// one. Not offered: a journal without a rating (and removed), one marked as saved.
 void TstSitzungsJournal::findenLiestNamenUndStand()
 {
     // A name with "_" in it: the lines' name fields tell where the file name splits.
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("k_17_elmaro_Journal_2.dat")),
                            "00:00.000\t0\t0\t0\tk_17\telmaro\t0\t0\t0\n"
                            "00:04.250\t4\t0\t4.25\tk_17\telmaro\t0\t4\t250\n"));
+    QVERIFY(dateiSchreiben(pfad(QStringLiteral("k_17_ELMARO_Verlauf.dat")),
+                           verlaufZeilen(QStringLiteral("k_17"), QStringLiteral("elmaro"), 4)));
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Journal.dat")),
                            k17Zeile0 + k17Zeile1 + k17Zeile2));
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("k17_elmaro_Verlauf.dat")), k17Zeile0));
     QVERIFY(dateiSchreiben(pfad(QStringLiteral("leer_Journal.dat")), ""));
+    QVERIFY(dateiSchreiben(pfad(QStringLiteral("k18_elmaro_Journal.dat")), k17Zeile0 + k17Zeile1));
+    QVERIFY(JournalVermerk::vermerken(pfad(QStringLiteral("k18_elmaro_Journal.dat"))));
+    QVERIFY(dateiSchreiben(pfad(QStringLiteral("k19_elmaro_Journal.dat")), k17Zeile0 + k17Zeile1));
+    QVERIFY(JournalVermerk::vermerken(pfad(QStringLiteral("k19_elmaro_Journal.dat"))));
+    // Written again after the mark: a session of its own.
+    QVERIFY(dateiSchreiben(pfad(QStringLiteral("k19_elmaro_Journal.dat")),
+                           k17Zeile0 + k17Zeile1 + k17Zeile2));
     QVERIFY(QDir(ordner->path()).mkdir(QStringLiteral("k19_x_Journal.dat")));
     const QDateTime jetzt = QDateTime::currentDateTime();
-    QFile alt(pfad(QStringLiteral("k_17_elmaro_Journal_2.dat")));
-    QVERIFY(alt.open(QIODevice::ReadWrite));
-    QVERIFY(alt.setFileTime(jetzt.addSecs(-60), QFileDevice::FileModificationTime));
-    QFile neu(pfad(QStringLiteral("k17_elmaro_Journal.dat")));
-    QVERIFY(neu.open(QIODevice::ReadWrite));
-    QVERIFY(neu.setFileTime(jetzt.addSecs(60), QFileDevice::FileModificationTime));
+    for (const auto &[name, sekunden] :
+         {std::pair{"k_17_elmaro_Journal_2.dat", -60}, std::pair{"k17_elmaro_Journal.dat", 60},
+          std::pair{"k19_elmaro_Journal.dat", -120}}) {
+        QFile f(pfad(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(jetzt.addSecs(sekunden), QFileDevice::FileModificationTime));
+    }
 
     const QList<JournalFund> funde = JournalFund::finden(ordner->path());
     QStringList gefunden;
     for (const JournalFund &f : funde)
-        gefunden << QStringLiteral("%1|%2|%3|%4|%5")
+        gefunden << QStringLiteral("%1|%2|%3|%4|%5|%6 %7 %8")
                         .arg(f.dateiName, f.klient, f.rater, QString::number(f.sinneinheiten),
-                             f.letzterZeitpunkt.toString());
+                             f.letzterZeitpunkt.toString(), f.verlaufDatei,
+                             QString::number(f.verlaufEinheiten),
+                             f.aelterAlsVerlauf() ? QStringLiteral("aelter") : QString());
     QCOMPARE(gefunden,
-             QStringList({QStringLiteral("k17_elmaro_Journal.dat|k17|elmaro|2|01:10.003"),
-                          QStringLiteral("leer_Journal.dat|leer||0|00:00.000"),
-                          QStringLiteral("k_17_elmaro_Journal_2.dat|k_17|elmaro|1|00:04.250")}));
+             QStringList({QStringLiteral("k17_elmaro_Journal.dat|k17|elmaro|2|01:10.003|"
+                                         "k17_elmaro_Verlauf.dat 0 "),
+                          QStringLiteral("k_17_elmaro_Journal_2.dat|k_17|elmaro|1|00:04.250|"
+                                         "k_17_ELMARO_Verlauf.dat 3 aelter"),
+                          QStringLiteral("k19_elmaro_Journal.dat|k19|elmaro|2|01:10.003| 0 ")}));
     QCOMPARE(funde.first().pfad, pfad(QStringLiteral("k17_elmaro_Journal.dat")));
+    QVERIFY(!QFile::exists(pfad(QStringLiteral("leer_Journal.dat"))));
 }
 
 QTEST_GUILESS_MAIN(TstSitzungsJournal)

@@ -17,7 +17,8 @@ int SkriptRueckfrage::fragen(Art art, QObject *eltern, const QString &titel, con
     eltern_ = eltern;
     if (art != Art::Wiederholen) {
         meldungen_.append({art, titel + QLatin1Char('|') + text});
-        return art == Art::Wiederherstellen ? wiederherstellen : Ja;
+        const bool frage = art == Art::Wiederherstellen || art == Art::WiederherstellenAelter;
+        return frage ? wiederherstellen : Ja;
     }
     titel_.append(titel);
     texte_.append(text);
