@@ -4,11 +4,13 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDevice>
 #include <QProcess>
 #include <QSemaphore>
 #include <QStandardPaths>
 
 #include <aclapi.h>
+#include <io.h>
 #include <sddl.h>
 #include <windows.h>
 
@@ -165,6 +167,50 @@ bool ordnerSynchronisieren(const QString &ordner)
     const bool ok = FlushFileBuffers(h);
     CloseHandle(h);
     return ok;
+}
+
+// Asked of the file system itself: its volume flags, its free space, and whether a file can
+// be created there (Windows decides that by access lists a mode check cannot see; the test
+// file is deleted by the system when closed).
+DatentraegerZustand datentraegerZustand(const QString &ordner)
+{
+    DatentraegerZustand z;
+    QString halter;
+    const wchar_t *name = nativ(ordner, halter);
+    const DWORD attribute = GetFileAttributesW(name);
+    if (attribute == INVALID_FILE_ATTRIBUTES || !(attribute & FILE_ATTRIBUTE_DIRECTORY)) {
+        z.ordnerDa = false;
+        z.beschreibbar = false;
+        return z;
+    }
+    ULARGE_INTEGER frei{};
+    if (GetDiskFreeSpaceExW(name, &frei, nullptr, nullptr))
+        z.voll = frei.QuadPart == 0;
+    wchar_t wurzel[MAX_PATH] = {};
+    DWORD merkmale = 0;
+    if (GetVolumePathNameW(name, wurzel, MAX_PATH) &&
+        GetVolumeInformationW(wurzel, nullptr, 0, nullptr, nullptr, &merkmale, nullptr, 0))
+        z.nurLesbar = (merkmale & FILE_READ_ONLY_VOLUME) != 0;
+    QString probeHalter;
+    const HANDLE probe = CreateFileW(
+        nativ(QDir(ordner).filePath(QStringLiteral(".morvanto-schreibprobe")), probeHalter),
+        GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    z.beschreibbar = probe != INVALID_HANDLE_VALUE;
+    if (z.beschreibbar)
+        CloseHandle(probe);
+    else if (GetLastError() == ERROR_WRITE_PROTECT)
+        z.nurLesbar = true;
+    return z;
+}
+
+// FlushFileBuffers is Windows' fsync: the file's data and its size on the device.
+bool dateiSynchronisieren(QFileDevice &datei)
+{
+    if (!datei.flush() || datei.handle() < 0)
+        return false;
+    const auto h = reinterpret_cast<HANDLE>(_get_osfhandle(datei.handle()));
+    return h != INVALID_HANDLE_VALUE && FlushFileBuffers(h);
 }
 
 // The folder's own access list, protected from what it would inherit, admits this user

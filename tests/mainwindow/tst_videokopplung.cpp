@@ -347,6 +347,9 @@ void TstVideoKopplung::unverstaendlicherSpieler()
 // ahead of the frozen video. Resumed, the player sets the counter again, without a jump.
 void TstVideoKopplung::spielerAntwortetNicht()
 {
+#ifdef Q_OS_WIN
+    QSKIP("stops the player with SIGSTOP, which Windows does not have");
+#else
     koppeln();
     k->konfigurieren(QStringLiteral("k17"), QStringLiteral("elmaro"));
     abspielen();
@@ -379,6 +382,7 @@ void TstVideoKopplung::spielerAntwortetNicht()
     for (const auto &[t, kategorie] : k->d->sitzungsVerlauf().eintraege())
         reihenfolge << kategorie;
     QCOMPARE(reihenfolge, QList<int>({0, 1, 4, 7, 3, 2}));
+#endif
 }
 
 QTEST_MAIN(TstVideoKopplung)
