@@ -36,6 +36,8 @@ bool JournalVermerk::vermerken(const QString &pfad)
             if (QFileInfo::exists(QString::fromUtf8(zeile.left(zeile.indexOf('\t')))))
                 inhalt += zeile;
         }
+        // Windows does not replace a file that is still open.
+        alt.close();
     }
     inhalt += eintrag(pfad).toUtf8() + '\n';
     QString fehler;
